@@ -1,0 +1,65 @@
+// A Windows-style locale database: answers locale identifiers (LCIDs) and
+// locale information codes (LOCALE_*) the way the Windows kernel's locale
+// functions do. The Windows services interface forwards its locale calls to
+// one of these; a real one sits on ICU, a fixture one serves tests.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quibor15 {
+
+// The Windows SYSTEMTIME layout: eight 16-bit fields in this order.
+struct SystemTime {
+    uint16_t year = 0;
+    uint16_t month = 0;
+    uint16_t dayOfWeek = 0;
+    uint16_t day = 0;
+    uint16_t hour = 0;
+    uint16_t minute = 0;
+    uint16_t second = 0;
+    uint16_t milliseconds = 0;
+};
+
+namespace lcflags {
+inline constexpr uint32_t kDateShortDate = 0x1;  // DATE_SHORTDATE
+inline constexpr uint32_t kDateLongDate = 0x2;   // DATE_LONGDATE
+inline constexpr uint32_t kNormIgnoreCase = 0x1; // NORM_IGNORECASE
+inline constexpr uint32_t kMapLowerCase = 0x100; // LCMAP_LOWERCASE
+inline constexpr uint32_t kMapUpperCase = 0x200; // LCMAP_UPPERCASE
+inline constexpr uint32_t kLcidInstalled = 0x1;  // LCID_INSTALLED
+}  // namespace lcflags
+
+class LocaleDatabase {
+public:
+    virtual ~LocaleDatabase() = default;
+
+    // GetSystemDefaultLCID.
+    virtual int32_t SystemDefaultLcid() const = 0;
+    // IsValidLocale(lcid, LCID_INSTALLED) == 1.
+    virtual bool IsInstalled(int32_t lcid) const = 0;
+    // GetLocaleInfo: the text for an information code, nullopt on failure
+    // (unknown identifier or code).
+    virtual std::optional<std::u16string> GetInfo(int32_t lcid, uint32_t lctype) const = 0;
+    // GetDateFormat / GetTimeFormat: picture == nullptr means the locale's
+    // default picture selected by flags (DATE_SHORTDATE / DATE_LONGDATE for
+    // dates, the default time picture for times). nullopt on failure.
+    virtual std::optional<std::u16string> FormatDate(int32_t lcid, uint32_t flags, const SystemTime& time,
+                                                     const std::u16string* picture) const = 0;
+    virtual std::optional<std::u16string> FormatTime(int32_t lcid, uint32_t flags, const SystemTime& time,
+                                                     const std::u16string* picture) const = 0;
+    // EnumDateFormats (flags DATE_SHORTDATE or DATE_LONGDATE) and
+    // EnumTimeFormats: every picture of the locale, in a stable order, the
+    // default picture first. Empty for an identifier that is not installed.
+    virtual std::vector<std::u16string> DatePictures(int32_t lcid, uint32_t flags) const = 0;
+    virtual std::vector<std::u16string> TimePictures(int32_t lcid) const = 0;
+    // CompareString: 1 less, 2 equal, 3 greater; 0 on failure.
+    virtual int32_t Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const = 0;
+    // LCMapString with LCMAP_LOWERCASE or LCMAP_UPPERCASE; nullopt on failure.
+    virtual std::optional<std::u16string> MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const = 0;
+};
+
+}  // namespace quibor15
