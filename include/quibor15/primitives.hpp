@@ -33,6 +33,9 @@ Long IntegerQuotient(double dividend, double divisor);
 // Double with at most 15 significant digits, no trailing zeros, the given
 // decimal separator, no leading blank.
 String DecimalText(int64_t value);
+// Integer and Long arguments (and int literals) resolve here rather than
+// being ambiguous between the 64-bit and the Double forms.
+inline String DecimalText(Long value) { return DecimalText(static_cast<int64_t>(value)); }
 String DecimalText(double value, const NumberFormat& fmt = {});
 
 // Upper-case hexadecimal without prefix or leading zeros; negative values
