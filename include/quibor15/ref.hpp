@@ -56,7 +56,8 @@ private:
 // Creates a T with its first counted reference.
 template <class T, class... Args>
 Ref<T> MakeRef(Args&&... args) {
-    return Ref<T>::Adopt(new T(std::forward<Args>(args)...));
+    // A new object starts with no references; this Ref counts the first.
+    return Ref<T>(new T(std::forward<Args>(args)...));
 }
 
 template <class T, class U>
