@@ -1,0 +1,81 @@
+#include "quibor15/component.hpp"
+
+#include <algorithm>
+
+#include "frame/dispatch.hpp"
+
+namespace quibor15 {
+
+namespace {
+
+constexpr char16_t FoldAscii(char16_t c) noexcept { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+
+// Compares a folded table name with a caller's name, folding the latter.
+int CompareFolded(std::u16string_view folded, std::u16string_view name) noexcept {
+    size_t n = std::min(folded.size(), name.size());
+    for (size_t i = 0; i < n; ++i) {
+        char16_t a = folded[i];
+        char16_t b = FoldAscii(name[i]);
+        if (a != b) return a < b ? -1 : 1;
+    }
+    if (folded.size() == name.size()) return 0;
+    return folded.size() < name.size() ? -1 : 1;
+}
+
+}  // namespace
+
+const DispatchSlot* ClassBinding::FindSlot(DispId id) const noexcept {
+    auto it = std::lower_bound(by_id.begin(), by_id.end(), id,
+                               [](const DispatchSlot& s, DispId wanted) { return s.id < wanted; });
+    return it != by_id.end() && it->id == id ? &*it : nullptr;
+}
+
+DispId ClassBinding::FindName(std::u16string_view name) const noexcept {
+    auto it = std::lower_bound(by_name.begin(), by_name.end(), name, [](const NameSlot& s, std::u16string_view n) {
+        return CompareFolded(s.folded_name, n) < 0;
+    });
+    return it != by_name.end() && CompareFolded(it->folded_name, name) == 0 ? it->id : kDispIdUnknown;
+}
+
+ComponentObject::ComponentObject(ContextPtr context, const ClassBinding& binding) noexcept
+    : context_(std::move(context)), binding_(binding) {}
+
+String ComponentObject::TypeName() const { return String(Class().name); }
+
+DispId ComponentObject::GetIdOfName(std::u16string_view name) { return binding_.FindName(name); }
+
+NumberFormat ComponentObject::ArgumentNumberFormat() const {
+    return context_ ? context_->SystemNumberFormat() : NumberFormat{};
+}
+
+Variant ComponentObject::Invoke(DispId id, uint16_t flags, std::span<Variant> args) {
+    SelfRef hold(this);
+    const DispatchSlot* slot = binding_.FindSlot(id);
+    if (!slot) RaiseRuntimeError(rt::kMemberNotSupported);
+
+    int index = -1;
+    bool assigning = (flags & (kInvokePropertyPut | kInvokePropertyPutRef)) != 0;
+    if (assigning) {
+        bool value_is_object = !args.empty() && args.back().IsObject();
+        bool by_reference = (flags & kInvokePropertyPutRef) && (value_is_object || !(flags & kInvokePropertyPut));
+        if (by_reference) {
+            // Set; a property that only has a let takes the value as a let.
+            index = slot->set >= 0 ? slot->set : slot->let;
+        } else {
+            // Let; a property that only has a set accepts an object this way,
+            // as the forms runtime does.
+            index = slot->let >= 0 ? slot->let : (value_is_object ? slot->set : -1);
+        }
+    } else {
+        // Method | PropertyGet (a script's o.P and o.P(1)): the DISPID names
+        // either a property or a method, never both.
+        index = slot->get >= 0 ? slot->get : slot->method;
+    }
+    if (index < 0) RaiseRuntimeError(rt::kMemberNotSupported);
+
+    const MemberDesc& member = Class().default_interface->members[index];
+    DispatchCall call(*this, member, args, assigning);
+    return binding_.thunks[index](*this, call);
+}
+
+}  // namespace quibor15

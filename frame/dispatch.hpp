@@ -1,0 +1,224 @@
+// Argument binding of late-bound calls, used by the generated member thunks.
+//
+// A thunk builds one binder per parameter, in parameter order, then calls the
+// member's virtual function with the binders' values:
+//   - a by-value parameter gets the argument converted to its type;
+//   - a by-reference parameter works on a value of its own type; when the
+//     caller passed its variable (Variant::ByRef) and that variable already
+//     holds exactly the parameter's type, the value is stored back into the
+//     variable when the member returns or fails, so the member's assignments
+//     reach the caller; otherwise the value is a converted temporary and its
+//     changes are lost. A Variant parameter binds to the caller's variable
+//     itself whenever one is passed;
+//   - a left-out optional parameter takes its default from the type library
+//     (a Variant without default gets the "parameter not found" marker); a
+//     left-out parameter that is not optional raises 449.
+#pragma once
+
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+#include "quibor15/component.hpp"
+#include "quibor15/convert.hpp"
+
+namespace quibor15 {
+
+class DispatchCall {
+public:
+    // Checks the argument count against the member's parameters: 450 for too
+    // many arguments or too few to reach every parameter that is not
+    // optional. For a let or set (`assigning`), the last argument is the
+    // assigned value and the others are the property's index arguments.
+    DispatchCall(ComponentObject& self, const MemberDesc& member, std::span<Variant> args, bool assigning);
+
+    const MemberDesc& Member() const noexcept { return member_; }
+    const ParamDesc& Param(size_t i) const noexcept { return member_.params[i]; }
+    // The caller's argument for parameter i, or nullptr when it is left out
+    // (not passed, or passed as the "parameter not found" marker).
+    Variant* Arg(size_t i) noexcept;
+    // Like Arg, but a left-out parameter that is not optional raises 449.
+    Variant* ArgOrDefault(size_t i);
+    // The value parameter i takes when it is left out, as a Variant.
+    Variant DefaultOf(size_t i) const;
+    const NumberFormat& Format();
+
+private:
+    ComponentObject& self_;
+    const MemberDesc& member_;
+    std::span<Variant> index_args_;
+    Variant* value_ = nullptr;  // the assigned value of a let or set
+    std::optional<NumberFormat> format_;
+};
+
+// Conversions of arguments to each parameter type and of results back.
+template <class T>
+struct ArgType;
+
+#define QUIBOR15_SCALAR_ARG(T, CONVERT)                                               \
+    template <>                                                                       \
+    struct ArgType<T> {                                                               \
+        static bool Holds(const Variant& v) noexcept { return v.As<T>() != nullptr; } \
+        static T From(const Variant& v, DispatchCall& c) {                            \
+            if (const T* exact = v.As<T>()) return *exact;                            \
+            return CONVERT(v, c.Format());                                            \
+        }                                                                             \
+        static T From(const Variant& v, const ComponentObject& self) {                \
+            if (const T* exact = v.As<T>()) return *exact;                            \
+            return CONVERT(v, self.ArgumentNumberFormat());                           \
+        }                                                                             \
+        static bool Same(const Variant& v, const T& value) noexcept {                 \
+            const T* held = v.As<T>();                                                \
+            return held && *held == value;                                            \
+        }                                                                             \
+        static Variant ToVariant(T value) { return Variant(std::move(value)); }       \
+    };
+
+QUIBOR15_SCALAR_ARG(String, VariantToString)
+QUIBOR15_SCALAR_ARG(Integer, VariantToInteger)
+QUIBOR15_SCALAR_ARG(Long, VariantToLong)
+QUIBOR15_SCALAR_ARG(Single, VariantToSingle)
+QUIBOR15_SCALAR_ARG(Double, VariantToDouble)
+QUIBOR15_SCALAR_ARG(Boolean, VariantToBoolean)
+QUIBOR15_SCALAR_ARG(Date, VariantToDate)
+QUIBOR15_SCALAR_ARG(Currency, VariantToCurrency)
+#undef QUIBOR15_SCALAR_ARG
+
+// Any object (Object, Collection, Font, Picture): Nothing is allowed, a value
+// that is not an object raises 13.
+template <>
+struct ArgType<ObjectRef> {
+    static bool Holds(const Variant& v) noexcept { return v.As<ObjectRef>() != nullptr; }
+    static ObjectRef From(const Variant& v, DispatchCall&) { return v.ObjectOrThrow(); }
+    static bool Same(const Variant& v, const ObjectRef& value) noexcept {
+        const ObjectRef* held = v.As<ObjectRef>();
+        return held && *held == value;
+    }
+    static Variant ToVariant(ObjectRef value) { return Variant(std::move(value)); }
+};
+
+// One of the library's classes: Nothing is allowed, an object of another
+// class raises 13.
+template <class C>
+struct ArgType<Ref<C>> {
+    static bool Holds(const Variant& v) noexcept {
+        const ObjectRef* held = v.As<ObjectRef>();
+        return held && (!*held || dynamic_cast<C*>(held->Get()) != nullptr);
+    }
+    static Ref<C> From(const Variant& v, DispatchCall&) {
+        ObjectRef obj = v.ObjectOrThrow();
+        if (!obj) return {};
+        C* typed = dynamic_cast<C*>(obj.Get());
+        if (!typed) RaiseRuntimeError(rt::kTypeMismatch);
+        return Ref<C>(typed);
+    }
+    static bool Same(const Variant& v, const Ref<C>& value) noexcept {
+        const ObjectRef* held = v.As<ObjectRef>();
+        return held && held->Get() == static_cast<Object*>(value.Get());
+    }
+    static Variant ToVariant(Ref<C> value) { return Variant(ObjectRef(std::move(value))); }
+};
+
+template <>
+struct ArgType<Variant> {
+    static Variant From(const Variant& v, DispatchCall&) { return v.Deref(); }
+    static Variant ToVariant(Variant value) { return value; }
+};
+
+// Raises 13 unless the argument holds an array (String array parameters).
+void RequireArrayArgument(const Variant& v);
+
+template <class T>
+class ByValArg {
+public:
+    ByValArg(DispatchCall& call, size_t i) {
+        if (Variant* arg = call.ArgOrDefault(i)) {
+            value_ = ArgType<T>::From(*arg, call);
+        } else {
+            value_ = DefaultValueOf(call, i);
+        }
+    }
+    T& Get() noexcept { return value_; }
+
+private:
+    static T DefaultValueOf(DispatchCall& call, size_t i) {
+        const ParamDesc& p = call.Param(i);
+        if constexpr (!std::is_same_v<T, Variant>) {
+            if (p.default_value.kind == DefaultKind::None) return T{};
+        }
+        return ArgType<T>::From(call.DefaultOf(i), call);
+    }
+
+    T value_{};
+};
+
+template <class T>
+class ByRefArg {
+public:
+    ByRefArg(DispatchCall& call, size_t i) {
+        Variant* arg = call.ArgOrDefault(i);
+        if (!arg) {
+            const ParamDesc& p = call.Param(i);
+            if (p.default_value.kind != DefaultKind::None) value_ = ArgType<T>::From(call.DefaultOf(i), call);
+            return;
+        }
+        value_ = ArgType<T>::From(*arg, call);
+        if (arg->IsByRef() && ArgType<T>::Holds(arg->Deref())) target_ = &arg->Deref();
+    }
+    ~ByRefArg() {
+        if (!target_ || ArgType<T>::Same(*target_, value_)) return;
+        try {
+            *target_ = ArgType<T>::ToVariant(std::move(value_));
+        } catch (...) {
+            // Only allocation can fail here; the caller keeps its old value.
+        }
+    }
+    ByRefArg(const ByRefArg&) = delete;
+    ByRefArg& operator=(const ByRefArg&) = delete;
+
+    T& Get() noexcept { return value_; }
+
+private:
+    T value_{};
+    Variant* target_ = nullptr;
+};
+
+// A by-reference Variant parameter: the caller's variable itself when one is
+// passed, else a copy of the argument.
+template <>
+class ByRefArg<Variant> {
+public:
+    ByRefArg(DispatchCall& call, size_t i, bool require_array = false) {
+        Variant* arg = call.ArgOrDefault(i);
+        if (!arg) {
+            local_ = call.DefaultOf(i);
+        } else if (arg->IsByRef()) {
+            bound_ = &arg->Deref();
+        } else {
+            local_ = *arg;
+        }
+        if (require_array) RequireArrayArgument(Get());
+    }
+    ByRefArg(const ByRefArg&) = delete;
+    ByRefArg& operator=(const ByRefArg&) = delete;
+
+    Variant& Get() noexcept { return bound_ ? *bound_ : local_; }
+
+private:
+    Variant local_;
+    Variant* bound_ = nullptr;
+};
+
+// The value an event handler left in a by-reference argument, converted
+// back to the event parameter's type.
+template <class T>
+T EventArgumentBack(const Variant& v, const ComponentObject& self) {
+    return ArgType<T>::From(v, self);
+}
+
+template <class T>
+Variant ResultVariant(T&& value) {
+    return ArgType<std::decay_t<T>>::ToVariant(std::forward<T>(value));
+}
+
+}  // namespace quibor15
