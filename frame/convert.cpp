@@ -445,8 +445,13 @@ DateParts DateToParts(Date d) {
     int64_t day = static_cast<int64_t>(whole);
     int64_t seconds = std::llround(std::fabs(serial - whole) * 86400.0);
     if (seconds >= 86400) {
-        seconds -= 86400;
-        ++day;
+        if (day + 1 >= kMaxDateSerial) {
+            // The last moment of 9999-12-31 does not round into year 10000.
+            seconds = 86399;
+        } else {
+            seconds -= 86400;
+            ++day;
+        }
     }
     DateParts parts;
     CivilFromDays(day - kSerialOfUnixEpoch, parts.year, parts.month, parts.day);
