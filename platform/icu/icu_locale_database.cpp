@@ -1,0 +1,168 @@
+#include "platform/icu/icu_locale_database.hpp"
+
+#include <unicode/coll.h>
+#include <unicode/unistr.h>
+
+#include "platform/icu/icu_locale.hpp"
+#include "platform/icu/info_codes.hpp"
+#include "platform/icu/lcid_resolver.hpp"
+#include "platform/icu/picture_formatter.hpp"
+
+namespace quibor15::icu_backend {
+namespace {
+
+constexpr int32_t kLocaleNeutral = 0x0000;
+constexpr int32_t kLocaleUserDefault = 0x0400;
+constexpr int32_t kLocaleSystemDefault = 0x0800;
+
+constexpr int kMinYear = 1;
+constexpr int kMaxYear = 9999;
+
+constexpr uint32_t kDateKindMask = lcflags::kDateShortDate | lcflags::kDateLongDate;
+constexpr uint32_t kTimeFlagMask =
+    timeflags::kNoMinutesOrSeconds | timeflags::kNoSeconds | timeflags::kNoTimeMarker | timeflags::kForce24Hour;
+
+bool IsDefaultAlias(int32_t lcid) {
+    return lcid == kLocaleNeutral || lcid == kLocaleUserDefault || lcid == kLocaleSystemDefault;
+}
+
+icu::UnicodeString ToIcu(std::u16string_view text) {
+    return icu::UnicodeString(text.data(), static_cast<int32_t>(text.size()));
+}
+
+std::u16string ToU16(const icu::UnicodeString& text) {
+    return std::u16string(text.getBuffer(), static_cast<size_t>(text.length()));
+}
+
+}  // namespace
+
+IcuLocaleDatabase::IcuLocaleDatabase(int32_t system_default_lcid) : system_default_lcid_(system_default_lcid) {}
+
+IcuLocaleDatabase::~IcuLocaleDatabase() = default;
+
+IcuLocale* IcuLocaleDatabase::FindExact(int32_t lcid) const {
+    auto found = locales_.find(lcid);
+    if (found != locales_.end()) return found->second.get();
+    std::unique_ptr<IcuLocale> locale;
+    if (auto name = InstalledLocaleName(lcid)) locale = std::make_unique<IcuLocale>(lcid, *name);
+    IcuLocale* result = locale.get();
+    locales_.emplace(lcid, std::move(locale));
+    return result;
+}
+
+IcuLocale* IcuLocaleDatabase::Find(int32_t lcid) const {
+    if (IsDefaultAlias(lcid)) {
+        if (IsDefaultAlias(system_default_lcid_)) return nullptr;
+        lcid = system_default_lcid_;
+    }
+    return FindExact(lcid);
+}
+
+bool IcuLocaleDatabase::IsInstalled(int32_t lcid) const { return !IsDefaultAlias(lcid) && FindExact(lcid) != nullptr; }
+
+std::optional<std::u16string> IcuLocaleDatabase::GetInfo(int32_t lcid, uint32_t lctype) const {
+    IcuLocale* locale = Find(lcid);
+    if (locale == nullptr) return std::nullopt;
+    // No user overrides exist here, and texts are not converted to a code
+    // page, so these two modifiers change nothing.
+    lctype &= ~(lctype::kNoUserOverride | lctype::kUseCpAcp);
+    // Numbers come back as text only; the binary form has no place in the
+    // interface.
+    if ((lctype & lctype::kReturnNumber) != 0) return std::nullopt;
+    const bool genitive = (lctype & lctype::kReturnGenitiveNames) != 0;
+    return locale->Info(lctype & ~lctype::kReturnGenitiveNames, genitive);
+}
+
+std::optional<std::u16string> IcuLocaleDatabase::FormatDate(int32_t lcid, uint32_t flags, const SystemTime& time,
+                                                            const std::u16string* picture) const {
+    IcuLocale* locale = Find(lcid);
+    if (locale == nullptr) return std::nullopt;
+    flags &= ~lctype::kNoUserOverride;
+    if ((flags & ~kDateKindMask) != 0 || flags == kDateKindMask) return std::nullopt;
+    // As on Windows, a picture of the caller's excludes the default-picture
+    // flags.
+    if (picture != nullptr && flags != 0) return std::nullopt;
+    if (time.year < kMinYear || time.year > kMaxYear || !IsValidGregorianDate(time.year, time.month, time.day)) {
+        return std::nullopt;
+    }
+    std::u16string chosen;
+    if (picture != nullptr) {
+        chosen = *picture;
+    } else {
+        const PictureLists& pictures = locale->Pictures();
+        const auto& list = flags == lcflags::kDateLongDate ? pictures.long_dates : pictures.short_dates;
+        if (list.empty()) return std::nullopt;
+        chosen = list.front();
+    }
+    const DateFields fields = locale->ToLocalCalendar(time.year, time.month, time.day);
+    return FormatDatePicture(chosen, fields, locale->Names());
+}
+
+std::optional<std::u16string> IcuLocaleDatabase::FormatTime(int32_t lcid, uint32_t flags, const SystemTime& time,
+                                                            const std::u16string* picture) const {
+    IcuLocale* locale = Find(lcid);
+    if (locale == nullptr) return std::nullopt;
+    flags &= ~lctype::kNoUserOverride;
+    if ((flags & ~kTimeFlagMask) != 0) return std::nullopt;
+    if (time.hour > 23 || time.minute > 59 || time.second > 59 || time.milliseconds > 999) return std::nullopt;
+    std::u16string chosen;
+    if (picture != nullptr) {
+        chosen = *picture;
+    } else {
+        const auto& list = locale->Pictures().times;
+        if (list.empty()) return std::nullopt;
+        chosen = list.front();
+    }
+    return FormatTimePicture(chosen, TimeFields{time.hour, time.minute, time.second}, locale->Names(), flags);
+}
+
+std::vector<std::u16string> IcuLocaleDatabase::DatePictures(int32_t lcid, uint32_t flags) const {
+    IcuLocale* locale = FindExact(lcid);
+    if (locale == nullptr) return {};
+    switch (flags & ~lctype::kUseCpAcp) {
+        case lcflags::kDateShortDate:
+            return locale->Pictures().short_dates;
+        case lcflags::kDateLongDate:
+            return locale->Pictures().long_dates;
+        default:
+            return {};
+    }
+}
+
+std::vector<std::u16string> IcuLocaleDatabase::TimePictures(int32_t lcid) const {
+    IcuLocale* locale = FindExact(lcid);
+    if (locale == nullptr) return {};
+    return locale->Pictures().times;
+}
+
+int32_t IcuLocaleDatabase::Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const {
+    IcuLocale* locale = Find(lcid);
+    if (locale == nullptr) return 0;
+    if ((flags & ~(compareflags::kStrengthMask | compareflags::kStringSort)) != 0) return 0;
+    const icu::Collator* collator = locale->CollatorFor(flags & compareflags::kStrengthMask);
+    if (collator == nullptr) return 0;
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result =
+        collator->compare(a.data(), static_cast<int32_t>(a.size()), b.data(), static_cast<int32_t>(b.size()), status);
+    if (U_FAILURE(status)) return 0;
+    return result == UCOL_LESS ? 1 : result == UCOL_EQUAL ? 2 : 3;
+}
+
+std::optional<std::u16string> IcuLocaleDatabase::MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const {
+    IcuLocale* locale = Find(lcid);
+    if (locale == nullptr) return std::nullopt;
+    icu::UnicodeString mapped = ToIcu(text);
+    switch (flags & ~mapflags::kLinguisticCasing) {
+        case mapflags::kLowerCase:
+            mapped.toLower(locale->Locale());
+            break;
+        case mapflags::kUpperCase:
+            mapped.toUpper(locale->Locale());
+            break;
+        default:
+            return std::nullopt;
+    }
+    return ToU16(mapped);
+}
+
+}  // namespace quibor15::icu_backend

@@ -1,0 +1,60 @@
+// The Windows-style locale database on ICU: Windows locale identifiers and
+// information codes answered from ICU's CLDR data, with the Windows-specific
+// values (abbreviations, calendar numbers, pictures) mapped on top.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "quibor15/locale_database.hpp"
+
+namespace quibor15::icu_backend {
+
+class IcuLocale;
+
+class IcuLocaleDatabase final : public LocaleDatabase {
+public:
+    static constexpr int32_t kEnglishUnitedStates = 0x0409;
+
+    explicit IcuLocaleDatabase(int32_t system_default_lcid = kEnglishUnitedStates);
+    ~IcuLocaleDatabase() override;
+    IcuLocaleDatabase(const IcuLocaleDatabase&) = delete;
+    IcuLocaleDatabase& operator=(const IcuLocaleDatabase&) = delete;
+
+    void SetSystemDefaultLcid(int32_t lcid) { system_default_lcid_ = lcid; }
+
+    int32_t SystemDefaultLcid() const override { return system_default_lcid_; }
+    bool IsInstalled(int32_t lcid) const override;
+    std::optional<std::u16string> GetInfo(int32_t lcid, uint32_t lctype) const override;
+    // Dates from 1 January 1 to 31 December 9999 of the proleptic Gregorian
+    // calendar are accepted: wider than Windows (from 1601) so that callers
+    // can write any year from 100 on.
+    std::optional<std::u16string> FormatDate(int32_t lcid, uint32_t flags, const SystemTime& time,
+                                             const std::u16string* picture) const override;
+    // flags are the TIME_* flags; the date fields of time are not looked at.
+    std::optional<std::u16string> FormatTime(int32_t lcid, uint32_t flags, const SystemTime& time,
+                                             const std::u16string* picture) const override;
+    std::vector<std::u16string> DatePictures(int32_t lcid, uint32_t flags) const override;
+    std::vector<std::u16string> TimePictures(int32_t lcid) const override;
+    int32_t Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const override;
+    std::optional<std::u16string> MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const override;
+
+private:
+    // The cached locale for an identifier, the default identifiers
+    // (LOCALE_USER_DEFAULT, LOCALE_SYSTEM_DEFAULT, LOCALE_NEUTRAL) standing
+    // for the system default; nullptr when it is not installed.
+    IcuLocale* Find(int32_t lcid) const;
+    IcuLocale* FindExact(int32_t lcid) const;
+
+    int32_t system_default_lcid_;
+    // Filled on first use of each identifier; a null entry remembers that
+    // the identifier is not installed.
+    mutable std::unordered_map<int32_t, std::unique_ptr<IcuLocale>> locales_;
+};
+
+}  // namespace quibor15::icu_backend
