@@ -104,7 +104,7 @@ public:
     // Bounds of dimension dim (1-based); error 9 outside 1 to Rank.
     int32_t LowerBound(int32_t dim = 1) const;
     int32_t UpperBound(int32_t dim = 1) const;
-    size_t ElementCount() const noexcept { return data_.size(); }
+    size_t ElementCount() const noexcept;
 
     // Element by one index per dimension; error 9 outside the bounds.
     Variant& At(const std::vector<int32_t>& indices);
@@ -225,5 +225,8 @@ public:
 private:
     Storage v_;
 };
+
+// Defined here, where Variant is complete.
+inline size_t SafeArray::ElementCount() const noexcept { return data_.size(); }
 
 }  // namespace quibor15

@@ -183,7 +183,8 @@ TEST(SafeArrayTest, MultiDimensionalFirstIndexFastest) {
     EXPECT_EQ(a.Data()[2], Variant(Long{2}));
     EXPECT_RAISES(9, a.At({2, 1}));
     EXPECT_RAISES(9, a.At({0, 0}));
-    EXPECT_RAISES(9, a.At({0}));  // wrong number of indices
+    EXPECT_RAISES(9, a.At(std::vector<int32_t>{0}));  // wrong number of indices
+    EXPECT_RAISES(9, a.At(0));
     EXPECT_RAISES(9, a.At({0, 1, 1}));
 }
 
