@@ -74,13 +74,11 @@ String LayOut(bool negative, const AmountConventions& c, const String& s, const 
 
 AmountConventions ReadAmountConventions(WindowsServices& windows, Long lcid) {
     AmountConventions c;
-    c.digits = ToInteger(LocaleTextToLong(GetLocaleString(windows, lcid, info::kIDigits)));
     c.grouping = ToInteger(LocaleTextToLong(FirstCharacter(GetLocaleString(windows, lcid, info::kSGrouping))));
     c.decimal = FirstCharacter(GetLocaleString(windows, lcid, info::kSDecimal));
     c.group = FirstCharacter(GetLocaleString(windows, lcid, info::kSThousand));
     c.negative_pattern = LocaleTextToLong(GetLocaleString(windows, lcid, info::kINegCurr));
     c.positive_pattern = LocaleTextToLong(GetLocaleString(windows, lcid, info::kICurrency));
-    c.symbol = GetLocaleString(windows, lcid, info::kSCurrency);
     return c;
 }
 

@@ -10,13 +10,11 @@ namespace quibor15::locale_services {
 
 // The locale values an amount is laid out with, read afresh on every call.
 struct AmountConventions {
-    Integer digits = 0;         // LOCALE_IDIGITS (FormatCurrency's digit count)
     Integer grouping = 0;       // first digit of LOCALE_SGROUPING
     String decimal;             // first character of LOCALE_SDECIMAL (or empty)
     String group;               // first character of LOCALE_STHOUSAND (or empty)
     Long negative_pattern = 0;  // LOCALE_INEGCURR
     Long positive_pattern = 0;  // LOCALE_ICURRENCY
-    String symbol;              // LOCALE_SCURRENCY
 };
 
 // Reads the conventions of a locale. A value that should be a number but is

@@ -21,13 +21,11 @@ int32_t ErrorNumberOf(const std::function<void()>& call) {
 
 AmountConventions Conventions(Long negative, Long positive, String decimal = u".", String group = u",") {
     AmountConventions c;
-    c.digits = 2;
     c.grouping = 3;
     c.decimal = std::move(decimal);
     c.group = std::move(group);
     c.negative_pattern = negative;
     c.positive_pattern = positive;
-    c.symbol = u"$";
     return c;
 }
 
