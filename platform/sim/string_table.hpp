@@ -8,8 +8,11 @@
 // Module handles stay the same for every load of a path (as an image base
 // does); LoadLibraryA and FreeLibrary count, and each LoadResource gives a
 // handle of its own that FreeResource releases, so tests can see that
-// nothing is left open. Handle 0 is the host program's own module, always
-// loaded.
+// nothing is left open. A module whose loads were all freed answers no more
+// finds. Handle 0 is the host program's own module, always loaded.
+//
+// A find matches the language exactly; only the neutral language (0) falls
+// back, to US English and then to any language that has the block.
 #pragma once
 
 #include <array>
