@@ -136,6 +136,9 @@ public:
     virtual Handle CreateFontIndirectA(const LogFont& font) = 0;
     virtual int32_t DeleteObject(Handle object) = 0;
 
+    // --- the calling thread's last error code, as set by the call before
+    virtual uint32_t GetLastError() = 0;
+
     // --- shell
     virtual void SHAddToRecentDocs(uint32_t flags, const String& path) = 0;
     virtual int32_t ShellExecuteA(Handle hwnd, const String& verb, const String& file, const String& parameters,

@@ -263,7 +263,11 @@ public:
     Handle CreateFontIndirectA(const LogFont& font) override;
     int32_t DeleteObject(Handle object) override;
 
+    uint32_t GetLastError() override;
     void SHAddToRecentDocs(uint32_t flags, const String& path) override;
+    // Makes the next SHAddToRecentDocs calls leave `code` as the last error
+    // and add nothing (0 restores success).
+    void SetRecentDocsError(uint32_t code) noexcept { recent_docs_error_ = code; }
     int32_t ShellExecuteA(Handle hwnd, const String& verb, const String& file, const String& parameters,
                           const String& directory, int32_t show) override;
 
@@ -334,6 +338,8 @@ private:
     Handle next_font_ = 0x0A010001;
 
     std::vector<String> recent_documents_;
+    uint32_t recent_docs_error_ = 0;
+    uint32_t last_error_ = 0;
     std::set<String> known_documents_;  // path keys
     std::optional<int32_t> shell_execute_result_;
 

@@ -26,10 +26,16 @@ bool LocalFileExists(const std::filesystem::path& path) {
 
 // --- shell
 
+uint32_t SimWindows::GetLastError() {
+    log_.Add(u"GetLastError", {});
+    return last_error_;
+}
+
 void SimWindows::SHAddToRecentDocs(uint32_t flags, const String& path) {
     const String file = Ansi(path);
     log_.Add(u"SHAddToRecentDocs", {HexArg(flags), file});
-    if (flags != kShardPathA || file.empty()) return;
+    last_error_ = recent_docs_error_;
+    if (last_error_ != 0 || flags != kShardPathA || file.empty()) return;
     // The list keeps one entry per document, the most recent last.
     std::erase_if(recent_documents_, [&](const String& d) { return PathKey(d) == PathKey(file); });
     recent_documents_.push_back(file);

@@ -142,6 +142,19 @@ TEST(RecentDocuments, PathsAreAppendedOncePerDocument) {
     EXPECT_EQ(win.CallCount(u"SHAddToRecentDocs"), 5u);
 }
 
+TEST(RecentDocuments, AStagedFailureLeavesItsCodeAsTheLastError) {
+    SimWindows win;
+    win.SHAddToRecentDocs(kShardPathA, u"C:\\a.txt");
+    EXPECT_EQ(win.GetLastError(), 0u);
+    win.SetRecentDocsError(5);  // access denied
+    win.SHAddToRecentDocs(kShardPathA, u"C:\\b.txt");
+    EXPECT_EQ(win.GetLastError(), 5u);
+    EXPECT_EQ(win.RecentDocuments(), (std::vector<String>{u"C:\\a.txt"}));
+    win.SetRecentDocsError(0);
+    win.SHAddToRecentDocs(kShardPathA, u"C:\\b.txt");
+    EXPECT_EQ(win.GetLastError(), 0u);
+}
+
 TEST(CommonControls, InitialisationIsLoggedAndCanBeMissing) {
     SimWindows win;
     win.InitCommonControls();
