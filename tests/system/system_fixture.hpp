@@ -1,0 +1,76 @@
+// A manifest object on the headless runtime and the simulated Windows, with
+// the component's folder in a fresh temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "platform/headless/headless_runtime.hpp"
+#include "platform/sim/sim_windows.hpp"
+#include "system/xp_manifest.hpp"
+
+namespace quibor15::testing {
+
+template <class F>
+::testing::AssertionResult RaisesError(int32_t number, F&& call) {
+    try {
+        call();
+    } catch (const AutomationError& e) {
+        if (e.Number() == number) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "raised " << e.Number() << ", expected " << number;
+    }
+    return ::testing::AssertionFailure() << "raised nothing, expected " << number;
+}
+
+// A folder removed with everything in it when the test ends.
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("q15-system-" + std::to_string(random()) + "-" + std::to_string(random()));
+        std::filesystem::create_directories(path_ / "component");
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& Path() const noexcept { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+class ManifestFixture : public ::testing::Test {
+protected:
+    static headless::HeadlessRuntime::Options RuntimeOptions(const std::filesystem::path& app_path) {
+        headless::HeadlessRuntime::Options options;
+        options.app_path = app_path.u16string();
+        options.exe_name = u"quibor15";
+        return options;
+    }
+
+    TempFolder temp;
+    std::filesystem::path component_folder = temp.Path() / "component";
+    std::shared_ptr<headless::HeadlessRuntime> runtime =
+        std::make_shared<headless::HeadlessRuntime>(RuntimeOptions(component_folder));
+    std::shared_ptr<sim::SimWindows> windows = std::make_shared<sim::SimWindows>();
+    ContextPtr context = std::make_shared<Context>(runtime, windows);
+    Ref<clsQuiborWUIXPManifestA> manifest = MakeRef<clsQuiborWUIXPManifestA>(context);
+};
+
+}  // namespace quibor15::testing
+
+#define EXPECT_RAISES(number, ...) EXPECT_TRUE(::quibor15::testing::RaisesError((number), [&] { __VA_ARGS__; }))
