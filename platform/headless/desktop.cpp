@@ -11,6 +11,7 @@ Desktop::Desktop(std::shared_ptr<const AnsiCodePage> code_page, FontFactory font
     : code_page_(std::move(code_page)), font_factory_(std::move(font_factory)) {}
 
 void Desktop::Shutdown() {
+    shut_down_ = true;
     // Moved out first: releasing a form may run code that looks here.
     std::vector<Ref<Form>> forms = std::move(loaded_);
     loaded_.clear();
@@ -36,7 +37,7 @@ void Desktop::DropHandle(Handle handle) noexcept { handles_.erase(handle); }
 
 ObjectRef Desktop::FindWindowObject(Handle handle) const {
     auto it = handles_.find(handle);
-    if (it == handles_.end()) return ObjectRef();
+    if (shut_down_ || it == handles_.end()) return ObjectRef();
     return ObjectRef(it->second);
 }
 

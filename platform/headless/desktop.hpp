@@ -45,7 +45,8 @@ public:
     Desktop& operator=(const Desktop&) = delete;
 
     // Drops every reference the desktop holds (forms, focus, handlers), so
-    // that nothing stays alive through it after the runtime is gone.
+    // that nothing stays alive through it after the runtime is gone; from
+    // then on no handle resolves.
     void Shutdown();
 
     // --- screen
@@ -103,6 +104,7 @@ private:
     std::shared_ptr<ScreenMetrics> metrics_ = std::make_shared<ScreenMetrics>();
     std::unordered_map<Handle, Window*> handles_;
     Handle next_handle_ = 0x00010010;
+    bool shut_down_ = false;
     std::vector<Ref<Form>> loaded_;
     Ref<Control> focus_;
     std::vector<Form*> modal_stack_;
