@@ -72,8 +72,4 @@ Ref<_clsQuiborLocalesA> clsQuiborInternationalA::get_Locales() { return locales_
 
 Ref<_clsQuiborLocaleA> clsQuiborInternationalA::get_SystemDefault() { return system_default_; }
 
-ObjectRef NewclsQuiborInternationalA(const ContextPtr& context) {
-    return ObjectRef(MakeRef<clsQuiborInternationalA>(context));
-}
-
 }  // namespace quibor15

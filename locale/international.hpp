@@ -25,7 +25,4 @@ private:
     Ref<_clsQuiborLocaleA> system_default_;
 };
 
-// The creatable class's factory for the class catalogue.
-ObjectRef NewclsQuiborInternationalA(const ContextPtr& context);
-
 }  // namespace quibor15
