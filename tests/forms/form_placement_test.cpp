@@ -85,6 +85,8 @@ struct Exit {
     int64_t steps;
 };
 
+void PrintTo(const Exit& e, std::ostream* os) { *os << e.name; }
+
 class ExitAnimation : public FormPlacement, public ::testing::WithParamInterface<Exit> {};
 
 TEST_P(ExitAnimation, StepsThreeHundredTwipsPerYieldUntilPastTheLimit) {

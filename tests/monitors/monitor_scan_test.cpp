@@ -19,6 +19,8 @@ struct Layout {
     Rect desktop;                                 // left, top, width, height
 };
 
+void PrintTo(const Layout& layout, std::ostream* os) { *os << layout.name; }
+
 class StagedDesktops : public MonitorWorld, public ::testing::WithParamInterface<Layout> {};
 
 TEST_P(StagedDesktops, ListsEachMonitorOnceInOrderOfDiscovery) {
