@@ -54,11 +54,16 @@ CoordinateSpace ScaleSpace::Space(double client_width, double client_height, dou
         s.origin_x = left_;
         s.origin_y = top_;
         // An empty client area maps nothing; keep the conversion invertible.
-        s.units_x = client_width > 0 ? width_ / client_width : 1.0;
-        s.units_y = client_height > 0 ? height_ / client_height : 1.0;
+        bool wide = client_width > 0, tall = client_height > 0;
+        s.units_x = wide ? width_ / client_width : 1.0;
+        s.units_y = tall ? height_ / client_height : 1.0;
+        s.twips_x = wide ? client_width / width_ : 1.0;
+        s.twips_y = tall ? client_height / height_ : 1.0;
     } else {
-        s.units_x = 1.0 / TwipsPerUnit(mode_, false, tpp_x);
-        s.units_y = 1.0 / TwipsPerUnit(mode_, true, tpp_y);
+        s.twips_x = TwipsPerUnit(mode_, false, tpp_x);
+        s.twips_y = TwipsPerUnit(mode_, true, tpp_y);
+        s.units_x = 1.0 / s.twips_x;
+        s.units_y = 1.0 / s.twips_y;
     }
     return s;
 }

@@ -1,0 +1,56 @@
+// The class catalogue: which implementation each class of the type library
+// creates. A class whose behaviour is not in the build yet maps to its
+// Pending_ implementation, whose members raise error 445; when a subsystem
+// brings a class, its line here names the class instead
+// (NewObject<clsQuiborWizardA>, with the subsystem's header included above).
+#include "library/classes.hpp"
+
+#include "codes/string_code.hpp"
+#include "forms/wui_runtime.hpp"
+#include "frame/trivial_classes.hpp"
+#include "locale/dt_format.hpp"
+#include "locale/dt_formats.hpp"
+#include "locale/international.hpp"
+#include "monitors/monitor.hpp"
+#include "monitors/monitors.hpp"
+#include "quibor15/pending_classes.hpp"
+#include "quibor15/typelib.hpp"
+#include "system/xp_manifest.hpp"
+#include "tooltip/tooltip_manager.hpp"
+
+namespace quibor15 {
+
+namespace {
+
+constexpr ClassFactoryEntry kFactories[] = {
+    {u"clsQuibor15A", &NewObject<clsQuibor15A>},
+    {u"clsQuiborDTFormatA", &NewObject<clsQuiborDTFormatA>},
+    {u"clsQuiborDTFormatsA", &NewObject<clsQuiborDTFormatsA>},
+    {u"clsQuiborInternationalA", &NewObject<clsQuiborInternationalA>},
+    {u"clsQuiborWUillsA", &NewObject<Pending_clsQuiborWUillsA>},
+    {u"clsQuiborLocaleA", &NewObject<clsQuiborLocaleA>},
+    {u"clsQuiborLocalesA", &NewObject<clsQuiborLocalesA>},
+    {u"clsQuiborInterplayA", &NewObject<clsQuiborInterplayA>},
+    {u"clsQuiborWUIRunTimeA", &NewObject<clsQuiborWUIRunTimeA>},
+    {u"clsQuiborWUIXPManifestA", &NewObject<clsQuiborWUIXPManifestA>},
+    {u"clsQuiborWUIRunTimeB", &NewObject<clsQuiborWUIRunTimeB>},
+    {u"clsQuiborWUITooltipA", &NewObject<clsQuiborWUITooltipA>},
+    {u"clsQuiborWUIBCAT175A", &NewObject<clsQuiborWUIBCAT175A>},
+    {u"clsQuiborWUIMMMovieA", &NewObject<Pending_clsQuiborWUIMMMovieA>},
+    {u"clsQuiborWUIMMMP3A", &NewObject<Pending_clsQuiborWUIMMMP3A>},
+    {u"clsQuiborWizardA", &NewObject<Pending_clsQuiborWizardA>},
+    {u"clsQuiborMonitorsA", &NewObject<clsQuiborMonitorsA>},
+    {u"clsQuiborMonitorA", &NewObject<clsQuiborMonitorA>},
+};
+
+}  // namespace
+
+std::span<const ClassFactoryEntry> ClassFactories() noexcept { return kFactories; }
+
+ClassFactory FindClassFactory(std::u16string_view class_name) noexcept {
+    for (const auto& entry : kFactories)
+        if (NamesEqual(entry.class_name, class_name)) return entry.create;
+    return nullptr;
+}
+
+}  // namespace quibor15
