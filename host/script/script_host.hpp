@@ -1,0 +1,45 @@
+// What the script engine needs from the world it runs in: the system's
+// number and date texts, standard output, object creation by ProgID, the
+// clock, the ANSI code page and message boxes.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "quibor15/codepage.hpp"
+#include "quibor15/convert.hpp"
+#include "quibor15/object.hpp"
+
+namespace quibor15::script {
+
+class ScriptHost {
+public:
+    virtual ~ScriptHost() = default;
+
+    // The system locale's separators for number texts.
+    virtual NumberFormat SystemNumberFormat() = 0;
+    // A date as the system locale writes it: the short date, the time, or
+    // both (the date alone when the time is midnight, the time alone on the
+    // day zero).
+    virtual String DateText(Date value) = 0;
+    // One line of standard output (WScript.Echo).
+    virtual void WriteLine(std::u16string_view line) = 0;
+    // A new object by ProgID; raises 429 when there is no such class.
+    virtual ObjectRef CreateObject(std::u16string_view progid) = 0;
+    // The local date and time.
+    virtual Date Now() = 0;
+    virtual const AnsiCodePage& CodePage() = 0;
+    // A modal message box; returns the button pressed.
+    virtual int32_t MessageBox(const String& prompt, int32_t flags, const String& title) = 0;
+
+    // A member the host adds to an object of the world that lacks it (the
+    // world's form.Controls.AddArray); nullopt when there is none.
+    virtual std::optional<Variant> ExtraMember(const ObjectRef& object, std::u16string_view name, uint16_t flags,
+                                               std::span<Variant> args) {
+        (void)object, (void)name, (void)flags, (void)args;
+        return std::nullopt;
+    }
+};
+
+}  // namespace quibor15::script
