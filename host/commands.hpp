@@ -11,6 +11,9 @@ namespace quibor15::host {
 // Arguments after the subcommand name. Returns the process exit code.
 using CommandFunction = int (*)(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// quibor15 run FILE.vbs [ARGS...]: runs a script in the headless world.
+int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 // quibor15 idl [-o FILE]: the type library as MIDL source.
 int RunIdlCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 

@@ -1,0 +1,146 @@
+#include "host/world.hpp"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+#include "host/script/script_error.hpp"
+#include "host/script/text.hpp"
+#include "quibor15/collection.hpp"
+#include "quibor15/primitives.hpp"
+
+namespace quibor15::host {
+
+namespace {
+
+constexpr uint32_t kLocaleDecimal = 0x0E;   // LOCALE_SDECIMAL
+constexpr uint32_t kLocaleThousand = 0x0F;  // LOCALE_STHOUSAND
+
+SystemTime SystemTimeOf(const DateParts& p) {
+    SystemTime st;
+    st.year = static_cast<uint16_t>(p.year);
+    st.month = static_cast<uint16_t>(p.month);
+    st.dayOfWeek = static_cast<uint16_t>(p.day_of_week - 1);
+    st.day = static_cast<uint16_t>(p.day);
+    st.hour = static_cast<uint16_t>(p.hour);
+    st.minute = static_cast<uint16_t>(p.minute);
+    st.second = static_cast<uint16_t>(p.second);
+    return st;
+}
+
+}  // namespace
+
+World::World(std::ostream& out)
+    : out_(out),
+      code_page_(MakeAnsiCodePage(1252)),
+      locales_(std::make_shared<icu_backend::IcuLocaleDatabase>()),
+      windows_(std::make_shared<sim::SimWindows>()) {
+    headless::HeadlessRuntime::Options options;
+    const String module = sim::SimWindows::DefaultLibraryModulePath();
+    options.app_path = module.substr(0, module.find_last_of(u'\\'));
+    options.code_page = code_page_;
+    runtime_ = std::make_shared<headless::HeadlessRuntime>(options);
+    windows_->SetCodePage(code_page_);
+    windows_->SetLocaleDatabase(locales_);
+    windows_->AddLibraryModule();
+    windows_->SetWindowResolver(runtime_->WindowResolver());
+    context_ = std::make_shared<Context>(runtime_, windows_);
+    library_ = std::make_unique<Library>(context_);
+}
+
+World::~World() {
+    // The component's implicit instances go first, then the forms.
+    library_.reset();
+    host_forms_->clear();
+}
+
+void World::Connect(script::Interpreter& interp) {
+    interp.AddNamedObject(u"Forms", MakeFormsObject(*this));
+    interp.AddNamedObject(u"User", MakeUserObject(*this, interp));
+    interp.AddNamedObject(u"Sim", MakeSimObject(*this));
+}
+
+NumberFormat World::SystemNumberFormat() {
+    const int32_t lcid = locales_->SystemDefaultLcid();
+    auto it = number_formats_.find(lcid);
+    if (it != number_formats_.end()) return it->second;
+    NumberFormat fmt;
+    if (auto d = locales_->GetInfo(lcid, kLocaleDecimal); d && !d->empty()) fmt.decimal = (*d)[0];
+    if (auto t = locales_->GetInfo(lcid, kLocaleThousand); t && !t->empty()) fmt.thousands = (*t)[0];
+    number_formats_.emplace(lcid, fmt);
+    return fmt;
+}
+
+// As the system locale writes a date: its short date, its time, or both.
+String World::DateText(Date value) {
+    const DateParts parts = DateToParts(value);
+    const SystemTime st = SystemTimeOf(parts);
+    const int32_t lcid = locales_->SystemDefaultLcid();
+    const bool has_time = parts.hour != 0 || parts.minute != 0 || parts.second != 0;
+    const bool has_date = !(parts.year == 1899 && parts.month == 12 && parts.day == 30);
+    std::optional<String> date_text, time_text;
+    if (has_date || !has_time) date_text = locales_->FormatDate(lcid, lcflags::kDateShortDate, st, nullptr);
+    if (has_time) time_text = locales_->FormatTime(lcid, 0, st, nullptr);
+    if ((has_date || !has_time) && !date_text) return VariantToString(Variant(value));
+    if (has_time && !time_text) return VariantToString(Variant(value));
+    if (!has_time) return *date_text;
+    if (!has_date) return *time_text;
+    return *date_text + u" " + *time_text;
+}
+
+void World::WriteLine(std::u16string_view line) { out_ << script::ToUtf8(line) << '\n'; }
+
+ObjectRef World::CreateObject(std::u16string_view progid) {
+    if (EqualsIgnoreCase(progid, u"VBA.Collection")) return ObjectRef(Collection::Create());
+    try {
+        return library_->CreateObject(progid);
+    } catch (const AutomationError& e) {
+        if (e.Number() != rt::kCannotCreateObject) throw;
+        throw script::ScriptError(
+            rt::kCannotCreateObject, script::kRuntimeErrorSource,
+            script::ScriptErrorDescription(rt::kCannotCreateObject) + u": '" + String(progid) + u"'");
+    }
+}
+
+Date World::Now() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    const double day = DateFromParts(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).serial;
+    // The time of day is the runtime's clock, which a host may hold still.
+    const double seconds = std::floor(runtime_->SecondsSinceMidnight());
+    return Date{day + seconds / 86400.0};
+}
+
+const AnsiCodePage& World::CodePage() { return *code_page_; }
+
+int32_t World::MessageBox(const String& prompt, int32_t flags, const String& title) {
+    return runtime_->MsgBox(prompt, flags, title);
+}
+
+std::optional<Variant> World::ExtraMember(const ObjectRef& object, std::u16string_view name, uint16_t flags,
+                                          std::span<Variant> args) {
+    // form.Controls.AddArray(progid, name, count): a control array with
+    // elements 0 to count - 1.
+    if (!EqualsIgnoreCase(name, u"AddArray") || !(flags & kInvokeMethod)) return std::nullopt;
+    auto* controls = dynamic_cast<headless::ControlsCollection*>(object.Get());
+    if (!controls) return std::nullopt;
+    headless::Form* form = nullptr;
+    for (const Ref<headless::Form>& f : *host_forms_) {
+        if (f->Controls().Get() == controls) form = f.Get();
+    }
+    for (const Ref<headless::Form>& f : runtime_->Forms()) {
+        if (!form && f->Controls().Get() == controls) form = f.Get();
+    }
+    if (!form) return std::nullopt;
+    if (args.size() != 3) RaiseRuntimeError(rt::kWrongArgumentCount);
+    const String progid = VariantToString(args[0]);
+    const std::optional<headless::ControlKind> kind = headless::KindFromName(progid);
+    if (!kind) RaiseRuntimeError(711, u"Invalid class string: '" + progid + u"'");
+    const String array_name = VariantToString(args[1]);
+    const Integer count = VariantToInteger(args[2]);
+    if (count < 1) RaiseRuntimeError(rt::kInvalidProcedureCall);
+    return Variant(ObjectRef(form->AddControlArray(*kind, array_name, count)));
+}
+
+}  // namespace quibor15::host
