@@ -11,6 +11,8 @@
 #include "locale/dt_format.hpp"
 #include "locale/dt_formats.hpp"
 #include "locale/international.hpp"
+#include "media/movie_controller.hpp"
+#include "media/mp3_player.hpp"
 #include "monitors/monitor.hpp"
 #include "monitors/monitors.hpp"
 #include "quibor15/pending_classes.hpp"
@@ -36,8 +38,8 @@ constexpr ClassFactoryEntry kFactories[] = {
     {u"clsQuiborWUIRunTimeB", &NewObject<clsQuiborWUIRunTimeB>},
     {u"clsQuiborWUITooltipA", &NewObject<clsQuiborWUITooltipA>},
     {u"clsQuiborWUIBCAT175A", &NewObject<clsQuiborWUIBCAT175A>},
-    {u"clsQuiborWUIMMMovieA", &NewObject<Pending_clsQuiborWUIMMMovieA>},
-    {u"clsQuiborWUIMMMP3A", &NewObject<Pending_clsQuiborWUIMMMP3A>},
+    {u"clsQuiborWUIMMMovieA", &NewObject<clsQuiborWUIMMMovieA>},
+    {u"clsQuiborWUIMMMP3A", &NewObject<clsQuiborWUIMMMP3A>},
     {u"clsQuiborWizardA", &NewObject<Pending_clsQuiborWizardA>},
     {u"clsQuiborMonitorsA", &NewObject<clsQuiborMonitorsA>},
     {u"clsQuiborMonitorA", &NewObject<clsQuiborMonitorA>},
