@@ -52,6 +52,21 @@ TEST(ControlsAdd, ADuplicateNameFailsWith727AndNamesTheControl) {
     EXPECT_EQ(form->ControlCount(), 3u);
 }
 
+TEST(ControlsAdd, TheOptionalThirdArgumentIsTheContainer) {
+    HeadlessRuntime runtime;
+    Ref<Form> form = runtime.AddForm(u"frmMain");
+    ObjectRef controls = LateGet(ObjectRef(form), u"Controls").ObjectOrThrow();
+    ObjectRef pane = LateCall(controls, u"Add", {Variant(u"VB.PictureBox"), Variant(u"picPane")}).ObjectOrThrow();
+    ObjectRef inside = LateCall(controls, u"Add", {Variant(u"VB.CommandButton"), Variant(u"cmdInside"), Variant(pane)})
+                           .ObjectOrThrow();
+    EXPECT_EQ(LateGet(inside, u"Container").ObjectOrThrow(), pane);
+    ObjectRef text = LateCall(controls, u"Add", {Variant(u"VB.TextBox"), Variant(u"txt")}).ObjectOrThrow();
+    EXPECT_EQ(ErrorNumberOf([&] {
+                  LateCall(controls, u"Add", {Variant(u"VB.Label"), Variant(u"lbl"), Variant(text)});
+              }),
+              380);
+}
+
 TEST(ControlsAdd, UnknownProgramIdentifiersAndBadNamesFail) {
     HeadlessRuntime runtime;
     Ref<Form> form = runtime.AddForm(u"frmMain");
