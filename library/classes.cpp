@@ -19,6 +19,7 @@
 #include "quibor15/typelib.hpp"
 #include "system/xp_manifest.hpp"
 #include "tooltip/tooltip_manager.hpp"
+#include "wizard/wizard.hpp"
 
 namespace quibor15 {
 
@@ -40,7 +41,7 @@ constexpr ClassFactoryEntry kFactories[] = {
     {u"clsQuiborWUIBCAT175A", &NewObject<clsQuiborWUIBCAT175A>},
     {u"clsQuiborWUIMMMovieA", &NewObject<clsQuiborWUIMMMovieA>},
     {u"clsQuiborWUIMMMP3A", &NewObject<clsQuiborWUIMMMP3A>},
-    {u"clsQuiborWizardA", &NewObject<Pending_clsQuiborWizardA>},
+    {u"clsQuiborWizardA", &NewObject<clsQuiborWizardA>},
     {u"clsQuiborMonitorsA", &NewObject<clsQuiborMonitorsA>},
     {u"clsQuiborMonitorA", &NewObject<clsQuiborMonitorA>},
 };
