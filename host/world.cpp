@@ -71,21 +71,27 @@ NumberFormat World::SystemNumberFormat() {
     return fmt;
 }
 
-// As the system locale writes a date: its short date, its time, or both.
+// As the system locale writes a date: its short date, then its time unless
+// that is midnight; the day zero (1899-12-30) shows the time alone.
 String World::DateText(Date value) {
     const DateParts parts = DateToParts(value);
     const SystemTime st = SystemTimeOf(parts);
     const int32_t lcid = locales_->SystemDefaultLcid();
-    const bool has_time = parts.hour != 0 || parts.minute != 0 || parts.second != 0;
     const bool has_date = !(parts.year == 1899 && parts.month == 12 && parts.day == 30);
-    std::optional<String> date_text, time_text;
-    if (has_date || !has_time) date_text = locales_->FormatDate(lcid, lcflags::kDateShortDate, st, nullptr);
-    if (has_time) time_text = locales_->FormatTime(lcid, 0, st, nullptr);
-    if ((has_date || !has_time) && !date_text) return VariantToString(Variant(value));
-    if (has_time && !time_text) return VariantToString(Variant(value));
-    if (!has_time) return *date_text;
-    if (!has_date) return *time_text;
-    return *date_text + u" " + *time_text;
+    const bool has_time = !has_date || parts.hour != 0 || parts.minute != 0 || parts.second != 0;
+    String text;
+    if (has_date) {
+        std::optional<String> date = locales_->FormatDate(lcid, lcflags::kDateShortDate, st, nullptr);
+        if (!date) return VariantToString(Variant(value));
+        text = *date;
+    }
+    if (has_time) {
+        std::optional<String> time = locales_->FormatTime(lcid, 0, st, nullptr);
+        if (!time) return VariantToString(Variant(value));
+        if (!text.empty()) text += u' ';
+        text += *time;
+    }
+    return text;
 }
 
 void World::WriteLine(std::u16string_view line) { out_ << script::ToUtf8(line) << '\n'; }

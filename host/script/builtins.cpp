@@ -1,6 +1,7 @@
 #include "host/script/builtins.hpp"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <unordered_map>
 
@@ -100,7 +101,16 @@ Variant IsArrayFn(Interpreter&, Args a) { return Bool(Arg(a, 0).IsArray()); }
 Variant IsNumericFn(Interpreter& in, Args a) {
     const Variant& raw = Arg(a, 0);
     if (raw.IsArray()) return Bool(false);
-    const Variant v = raw.IsObject() ? Value(in, a, 0) : raw;
+    Variant v = raw;
+    if (const ObjectRef* obj = raw.As<ObjectRef>()) {
+        // An object is numeric when its default member is; Nothing is not.
+        if (!*obj) return Bool(false);
+        try {
+            v = in.DefaultValue(*obj);
+        } catch (const AutomationError&) {
+            return Bool(false);
+        }
+    }
     switch (v.Type()) {
         case VarType::Empty:
         case VarType::Boolean:
@@ -481,7 +491,7 @@ Variant RoundFn(Interpreter& in, Args a) {
         const double scaled = x * scale;
         const double whole = std::trunc(scaled);
         const double fraction = std::fabs(scaled - whole);
-        const double r = std::fabs(fraction - 0.5) < 1e-9 * std::max(1.0, std::fabs(scaled))
+        const double r = std::fabs(fraction - 0.5) < 4 * DBL_EPSILON * std::max(1.0, std::fabs(scaled))
                              ? RoundHalfEven(whole + (scaled < 0 ? -0.5 : 0.5))
                              : std::round(scaled);
         return r / scale;

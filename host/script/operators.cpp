@@ -200,10 +200,18 @@ Variant Arithmetic(Op op, const Variant& av, const Variant& bv, const NumberForm
         case Op::Mul:
             return AddSubMul(op, ToNum(a, fmt), ToNum(b, fmt));
         case Op::Div: {
-            const double x = ToNum(a, fmt).AsDouble();
-            const double y = ToNum(b, fmt).AsDouble();
+            const Num nx = ToNum(a, fmt);
+            const Num ny = ToNum(b, fmt);
+            const double x = nx.AsDouble();
+            const double y = ny.AsDouble();
             if (y == 0) RaiseScriptError(x == 0 ? rt::kOverflow : rt::kDivisionByZero);
-            return CheckedDouble(x / y);
+            // A Single divided by a Single or a small integer stays Single.
+            auto narrow = [](Kind k) { return k == Kind::Single || k == Kind::Integer || k == Kind::Byte; };
+            const bool single =
+                (nx.kind == Kind::Single || ny.kind == Kind::Single) && narrow(nx.kind) && narrow(ny.kind);
+            const double r = x / y;
+            if (single && std::isfinite(r) && std::fabs(r) <= FLT_MAX) return Variant(static_cast<Single>(r));
+            return CheckedDouble(r);
         }
         case Op::IntDiv:
         case Op::Mod: {
