@@ -8,6 +8,7 @@
 #include "codes/string_code.hpp"
 #include "forms/wui_runtime.hpp"
 #include "frame/trivial_classes.hpp"
+#include "language/wuills.hpp"
 #include "locale/dt_format.hpp"
 #include "locale/dt_formats.hpp"
 #include "locale/international.hpp"
@@ -30,7 +31,7 @@ constexpr ClassFactoryEntry kFactories[] = {
     {u"clsQuiborDTFormatA", &NewObject<clsQuiborDTFormatA>},
     {u"clsQuiborDTFormatsA", &NewObject<clsQuiborDTFormatsA>},
     {u"clsQuiborInternationalA", &NewObject<clsQuiborInternationalA>},
-    {u"clsQuiborWUillsA", &NewObject<Pending_clsQuiborWUillsA>},
+    {u"clsQuiborWUillsA", &NewObject<clsQuiborWUillsA>},
     {u"clsQuiborLocaleA", &NewObject<clsQuiborLocaleA>},
     {u"clsQuiborLocalesA", &NewObject<clsQuiborLocalesA>},
     {u"clsQuiborInterplayA", &NewObject<clsQuiborInterplayA>},
