@@ -1,6 +1,7 @@
 #include "monitors/monitors.hpp"
 
 #include "monitors/monitor.hpp"
+#include "monitors/monitor_dialog.hpp"
 #include "quibor15/collection.hpp"
 #include "quibor15/primitives.hpp"
 
@@ -148,8 +149,8 @@ void clsQuiborMonitorsA::AddScreenRecord(Collection& monitors) {
 
 // --- the chooser comes with its own form
 
-Long clsQuiborMonitorsA::ShowMonitorDialog(String&, String&, Variant&) {
-    RaiseNotAvailable(u"clsQuiborMonitorsA", u"ShowMonitorDialog");
+Long clsQuiborMonitorsA::ShowMonitorDialog(String& Prompt, String& Caption, Variant& OwnerForm) {
+    return RunMonitorDialog(*this, Prompt, Caption, OwnerForm);
 }
 
 }  // namespace quibor15

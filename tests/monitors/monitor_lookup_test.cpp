@@ -205,17 +205,5 @@ TEST(CentringWithoutMonitorInfo, LeavesTheFormWhereItWas) {
     ASSERT_EQ(list->Count(), 1);
 }
 
-TEST_F(TwoMonitors, TheChooserIsNotAvailableYet) {
-    String prompt = u"Pick one", caption = u"Monitors";
-    Variant owner = Variant::Missing();
-    try {
-        monitors->ShowMonitorDialog(prompt, caption, owner);
-        ADD_FAILURE() << "raised nothing";
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.Number(), rt::kActionNotSupported);
-        EXPECT_EQ(e.Source(), u"clsQuiborMonitorsA");
-    }
-}
-
 }  // namespace
 }  // namespace quibor15::testing
