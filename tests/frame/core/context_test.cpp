@@ -61,6 +61,7 @@ public:
     int32_t GetDeviceCaps(Handle, int32_t) override { return 0; }
     Handle CreateFontIndirectA(const LogFont&) override { return 0; }
     int32_t DeleteObject(Handle) override { return 0; }
+    uint32_t GetLastError() override { return 0; }
     void SHAddToRecentDocs(uint32_t, const String&) override {}
     int32_t ShellExecuteA(Handle, const String&, const String&, const String&, const String&, int32_t) override {
         return 0;
