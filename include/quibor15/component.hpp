@@ -8,6 +8,25 @@
 //
 // Objects live on the heap behind counted references (MakeRef / Ref); a call
 // through Invoke holds a reference to its object for the length of the call.
+//
+// A class of the component, for example:
+//
+//   class clsQuiborWUIBCAT175A final : public _clsQuiborWUIBCAT175A {
+//   public:
+//       using _clsQuiborWUIBCAT175A::_clsQuiborWUIBCAT175A;  // (ContextPtr)
+//       String get_InputString() override;
+//       void let_InputString(String value) override;
+//       ...                                                  // every entry
+//   };
+//
+// and its line in the class catalogue (library/classes.cpp):
+//
+//   {u"clsQuiborWUIBCAT175A", &NewObject<clsQuiborWUIBCAT175A>},
+//
+// A class whose members arrive one by one can derive from its
+// Pending_<class> (quibor15/pending_classes.hpp) instead, whose members raise
+// error 445 until overridden. A class with events raises them through the
+// Raise<Event> functions of its interface.
 #pragma once
 
 #include <cstdint>
