@@ -84,8 +84,8 @@ public:
     int32_t SendMessageA(Handle, uint32_t, int32_t, int32_t) override { Unused(u"SendMessageA"); }
     int32_t SendMessageTextA(Handle, uint32_t, int32_t, const String&) override { Unused(u"SendMessageTextA"); }
     int32_t SendMessageToolA(Handle, uint32_t, int32_t, ToolInfo&) override { Unused(u"SendMessageToolA"); }
-    Handle CreateWindowExA(uint32_t, const String&, const String&, uint32_t, int32_t, int32_t, int32_t, int32_t,
-                           Handle, Handle, Handle) override {
+    Handle CreateWindowExA(uint32_t, const String&, const String&, uint32_t, int32_t, int32_t, int32_t, int32_t, Handle,
+                           Handle, Handle) override {
         Unused(u"CreateWindowExA");
     }
     int32_t DestroyWindow(Handle) override { Unused(u"DestroyWindow"); }
@@ -200,8 +200,8 @@ BENCHMARK_F(EnglishLocale, LocaleCDateMonthName)(benchmark::State& state) {
 
 BENCHMARK_F(EnglishLocale, ListSort100)(benchmark::State& state) {
     SafeArray texts = SafeArray::OneDim(VarType::String, 0, 99);
-    const char16_t* words[] = {u"pear", u"Apple", u"banana", u"cherry", u"date", u"Elder", u"fig", u"grape",
-                               u"kiwi", u"Lemon"};
+    const char16_t* words[] = {u"pear",  u"Apple", u"banana", u"cherry", u"date",
+                               u"Elder", u"fig",   u"grape",  u"kiwi",   u"Lemon"};
     for (int32_t k = 0; k < 100; ++k) {
         texts.At(k) = Variant(String(words[(k * 7) % 10]) + u" " + String(1, static_cast<char16_t>(u'a' + k % 26)) +
                               String(1, static_cast<char16_t>(u'0' + k / 26)));
