@@ -269,6 +269,7 @@ void clsQuiborWUIMMMovieA::timeOut(Variant& duration) {
     // The clock restarts at midnight. A reading more than half a day below
     // the one before means the day turned over, and the readings after it
     // count from a day later.
+    const NumberFormat fmt = ArgumentNumberFormat();
     double reading = Host().SecondsSinceMidnight();
     const double start = RoundHalfEven(reading);
     double day_offset = 0;
@@ -280,7 +281,7 @@ void clsQuiborWUIMMMovieA::timeOut(Variant& duration) {
         // The caller's variable is read on every pass, as a handler run
         // from the event loop may change it; Null never compares below.
         if (duration.Deref().IsNull()) return;
-        if (!(elapsed < VariantToDouble(duration, ArgumentNumberFormat()))) return;
+        if (!(elapsed < VariantToDouble(duration, fmt))) return;
         Host().PumpEvents();
     }
 }
