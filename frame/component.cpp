@@ -22,6 +22,19 @@ int CompareFolded(std::u16string_view folded, std::u16string_view name) noexcept
     return folded.size() < name.size() ? -1 : 1;
 }
 
+bool ReturnsObject(const MemberDesc& m) noexcept {
+    switch (m.result.base) {
+        case BaseType::Object:
+        case BaseType::Collection:
+        case BaseType::Font:
+        case BaseType::Picture:
+        case BaseType::Class:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 const DispatchSlot* ClassBinding::FindSlot(DispId id) const noexcept {
@@ -74,6 +87,14 @@ Variant ComponentObject::Invoke(DispId id, uint16_t flags, std::span<Variant> ar
     if (index < 0) RaiseRuntimeError(rt::kMemberNotSupported);
 
     const MemberDesc& member = Class().default_interface->members[index];
+    if (!assigning && member.params.empty() && !args.empty() && ReturnsObject(member)) {
+        // o.Locales("ENU"): the arguments belong to the default member of
+        // the object the member returns.
+        std::span<Variant> none;
+        DispatchCall call(*this, member, none, false);
+        Variant result = binding_.thunks[index](*this, call);
+        return LateDefault(result.ObjectOrThrow(), args);
+    }
     DispatchCall call(*this, member, args, assigning);
     return binding_.thunks[index](*this, call);
 }

@@ -94,7 +94,9 @@ public:
     // unknown DISPID or a kind the member lacks, 450 for a wrong number of
     // arguments, 449 for a left-out argument that is not optional, 13 for an
     // argument that does not convert; anything the member raises passes
-    // through unchanged.
+    // through unchanged. Arguments given to a member without parameters
+    // that returns an object go to that object's default member
+    // (o.Locales("ENU") reads o.Locales.Item("ENU")).
     Variant Invoke(DispId id, uint16_t flags, std::span<Variant> args) override;
 
     // The number format in which arguments passed as text are read: the

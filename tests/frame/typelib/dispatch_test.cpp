@@ -409,6 +409,26 @@ TEST(DispatchObjectParameterTest, DefaultMemberWithIndex) {
     EXPECT_EQ(Call(*locales, u"Count", {}), Variant(static_cast<Long>(1)));
 }
 
+class TestInternational : public Pending_clsQuiborInternationalA {
+public:
+    using Pending_clsQuiborInternationalA::Pending_clsQuiborInternationalA;
+    Ref<TestLocales> locales = MakeRef<TestLocales>(NullContext());
+    Ref<_clsQuiborLocalesA> get_Locales() override { return locales; }
+    Ref<_clsQuiborLocaleA> get_SystemDefault() override { return nullptr; }
+};
+
+TEST(DispatchObjectParameterTest, ArgumentsOfAnObjectPropertyGoToItsDefaultMember) {
+    auto international = MakeRef<TestInternational>(NullContext());
+    auto locale = MakeRef<RecordingLocale>(NullContext());
+    Ref<_clsQuiborLocaleA> typed(locale);
+    international->locales->AddObj(typed);
+    Variant item = Call(*international, u"Locales", {Variant(static_cast<Integer>(1))});
+    EXPECT_EQ(item.ObjectOrThrow().Get(), static_cast<Object*>(locale.Get()));
+    // Not for results that are not objects, nor for Nothing.
+    EXPECT_RAISES(rt::kWrongArgumentCount, Call(*international->locales, u"Count", {Variant(1.0)}));
+    EXPECT_RAISES(rt::kObjectNotSet, Call(*international, u"SystemDefault", {Variant(1.0)}));
+}
+
 // The interface at hand: releases the caller's last reference from inside
 // a member, then keeps using its own state.
 class ReleasesItselfInCall : public Pending_clsQuiborInterplayA {
