@@ -276,16 +276,15 @@ RunOutcome Interpreter::Run() {
     } catch (const QuitRequest& q) {
         outcome.kind = RunOutcome::Kind::Quit;
         outcome.exit_code = q.exit_code;
-        // Class_Terminate still runs for what the script held.
-        quitting_ = false;
     } catch (const ScriptError& e) {
-        outcome.kind = RunOutcome::Kind::Failed;
-        outcome.number = e.Number();
-        outcome.source = e.Source().empty() ? String(kRuntimeErrorSource) : e.Source();
-        outcome.description = e.Description();
-        outcome.pos = e.HasPos() ? e.Pos() : pos_;
+        Fail(outcome, fatal_ ? *fatal_ : e);
+    } catch (const FatalSignal&) {
+        Fail(outcome, *fatal_);
     }
-    // Release the script's variables while the world still stands; a
+    quitting_ = false;
+    fatal_.reset();
+    // Release the script's variables while the world still stands (so
+    // Class_Terminate runs, even after a quit or an error); a
     // Class_Terminate that fails or quits ends quietly.
     for (Variant& v : global_slots_) {
         try {
@@ -297,6 +296,14 @@ RunOutcome Interpreter::Run() {
         }
     }
     return outcome;
+}
+
+void Interpreter::Fail(RunOutcome& outcome, const ScriptError& e) const {
+    outcome.kind = RunOutcome::Kind::Failed;
+    outcome.number = e.Number();
+    outcome.source = e.Source().empty() ? String(kRuntimeErrorSource) : e.Source();
+    outcome.description = e.Description();
+    outcome.pos = e.HasPos() ? e.Pos() : pos_;
 }
 
 void Interpreter::Quit(int32_t exit_code) {
@@ -318,6 +325,7 @@ void Interpreter::NoteError(ScriptError& e) {
 Interpreter::Flow Interpreter::ExecBlock(const Block& block, Frame& f) {
     for (const StmtPtr& sp : block) {
         if (quitting_) throw QuitRequest{quit_code_};
+        if (fatal_) throw FatalSignal{};
         const Stmt& s = *sp;
         pos_ = s.pos;
         Flow flow = Flow::Normal;
@@ -1158,8 +1166,24 @@ Variant Interpreter::CallProc(const ProcInfo& proc, std::span<Variant> args, Scr
 }
 
 Variant Interpreter::CallFromOutside(const ProcInfo& proc, std::span<Variant> args, ScriptObject* me) {
-    if (quitting_) return Variant();
-    return CallProc(proc, args, me);
+    return FromOutside([&] { return CallProc(proc, args, me); });
+}
+
+// Script code that the world calls (an event, a buddy call, a modal
+// handler) and that fails without handling the error ends the script, as
+// the error is the script's own: the caller in the world still sees the
+// error, but whatever it does with it, the script stops with this report
+// at its next step.
+template <class F>
+Variant Interpreter::FromOutside(F call) {
+    if (quitting_ || fatal_) return Variant();
+    try {
+        return call();
+    } catch (ScriptError& e) {
+        NoteError(e);
+        if (!fatal_) fatal_ = std::make_unique<ScriptError>(e);
+        throw;
+    }
 }
 
 Variant Interpreter::InvokeObject(const ObjectRef& obj, const Expr& member, uint16_t flags, std::span<Variant> args) {
@@ -1240,12 +1264,18 @@ Variant Interpreter::InvokeDispatch(const ObjectRef& obj, DispId id, uint16_t fl
     ObjectRef hold = obj;
     Variant result;
     try {
+        calling_script_object_ = dynamic_cast<ScriptObject*>(hold.Get()) != nullptr;
         result = hold->Invoke(id, flags, args);
+        calling_script_object_ = false;
     } catch (ScriptError&) {
+        calling_script_object_ = false;
         ForgetFormat();
+        if (fatal_) throw FatalSignal{};
         throw;
     } catch (const AutomationError& e) {
+        calling_script_object_ = false;
         ForgetFormat();
+        if (fatal_) throw FatalSignal{};
         ScriptError se(e.Number(), e.Source(), e.Description());
         se.SetPos(saved);
         throw se;
@@ -1253,6 +1283,7 @@ Variant Interpreter::InvokeDispatch(const ObjectRef& obj, DispId id, uint16_t fl
     ForgetFormat();
     pos_ = saved;
     if (quitting_) throw QuitRequest{quit_code_};
+    if (fatal_) throw FatalSignal{};
     if (result.IsByRef()) return Copy(result);
     return result;
 }
@@ -1385,7 +1416,9 @@ Variant ScriptObject::Invoke(DispId id, uint16_t flags, std::span<Variant> args)
         RaiseScriptError(rt::kMemberNotSupported);
     }
     SelfRef hold(this);
-    return interp_.InvokeMember(*this, cls_->members[index], flags, args);
+    const MemberInfo& member = cls_->members[index];
+    if (std::exchange(interp_.calling_script_object_, false)) return interp_.InvokeMember(*this, member, flags, args);
+    return interp_.FromOutside([&] { return interp_.InvokeMember(*this, member, flags, args); });
 }
 
 // Calls the script's Sub prefix + EventName for each event of its source.

@@ -139,6 +139,13 @@ private:
         std::shared_ptr<const ClassInfo> cls;
     };
 
+    // Unwinds the script after fatal_ is set; On Error Resume Next does not
+    // stop it.
+    struct FatalSignal {};
+    template <class F>
+    Variant FromOutside(F call);
+    void Fail(RunOutcome& outcome, const ScriptError& e) const;
+
     void Prepare();
     std::unique_ptr<ProcInfo> PrepareProc(const ProcDecl& decl, const ClassInfo* owner);
     void PrepareClass(const ClassDecl& decl);
@@ -207,6 +214,12 @@ private:
     int depth_ = 0;
     bool quitting_ = false;
     int32_t quit_code_ = 0;
+    // The error that ended script code called from the world; the script
+    // stops at its next step.
+    std::unique_ptr<ScriptError> fatal_;
+    // Set for the length of the interpreter's own call into a script
+    // object, so the object knows the call did not come from the world.
+    bool calling_script_object_ = false;
 };
 
 // An instance of a script class: a late-bound object whose public members
