@@ -4,6 +4,12 @@
 //   include/quibor15/pending_classes.hpp  Pending_<class>: every member raises 445
 //   interfaces.cpp                        constructors, late-bound thunks, events
 //   pending_classes.cpp                   the Pending_ members and factories
+// q15_typelib_gen --com OUTPUT_DIR writes, for the Windows build, the COM
+// adapters of the dual interfaces:
+//   com_adapters.cpp                      one COM class per class: each entry
+//                                         of the widl-generated interface
+//                                         converts its arguments and calls the
+//                                         class's C++ interface
 // It first checks the model (unique DISPID per kind, one DISPID per name,
 // known class and enumeration names) and fails the build on a fault.
 // A file is only rewritten when its text changes, so an unchanged model does
@@ -437,6 +443,133 @@ std::string EmitPendingSource(const TypeLibrary& lib) {
     return o.str();
 }
 
+// ---- COM adapters (the Windows build) --------------------------------------------------
+
+// The type of a parameter or result in the interfaces widl writes from the
+// MIDL listing. Types of the type library itself are written from the
+// global namespace, where widl declares them.
+std::string WireType(const TypeDesc& t) {
+    switch (t.base) {
+        case BaseType::Void:
+            return "void";
+        case BaseType::String:
+            return "BSTR";
+        case BaseType::Integer:
+            return "short";
+        case BaseType::Long:
+            return "LONG";
+        case BaseType::Single:
+            return "float";
+        case BaseType::Double:
+            return "double";
+        case BaseType::Boolean:
+            return "VARIANT_BOOL";
+        case BaseType::Date:
+            return "DATE";
+        case BaseType::Currency:
+            return "CY";
+        case BaseType::Variant:
+            return "VARIANT";
+        case BaseType::Object:
+        case BaseType::Collection:
+            return "IDispatch*";
+        case BaseType::Font:
+            return "::Font*";
+        case BaseType::Picture:
+            return "::Picture*";
+        case BaseType::Enumerator:
+            return "IUnknown*";
+        case BaseType::Class:
+            return "::_" + N(t.name) + "*";
+        case BaseType::Enum:
+            return "::" + N(t.name);
+        case BaseType::StringArray:
+            return "SAFEARRAY*";
+    }
+    return "void";
+}
+
+// The component's type of a value, qualified for use outside its namespace.
+std::string CoreType(const TypeDesc& t) {
+    if (t.base == BaseType::Class) return "Ref<quibor15::_" + N(t.name) + ">";
+    return CppValueType(t);
+}
+
+std::string WireFunctionName(const MemberDesc& m) {
+    switch (m.kind) {
+        case MemberKind::Get:
+            return "get_" + N(m.name);
+        case MemberKind::Let:
+            return "put_" + N(m.name);
+        case MemberKind::Set:
+            return "putref_" + N(m.name);
+        case MemberKind::Method:
+            break;
+    }
+    return N(m.name);
+}
+
+void EmitComAdapter(std::ostream& o, const MemberDesc& m) {
+    o << "    // " << DescribeMember(m) << "\n";
+    o << "    HRESULT STDMETHODCALLTYPE " << WireFunctionName(m) << "(";
+    for (size_t i = 0; i < m.params.size(); ++i) {
+        o << (i ? ", " : "") << WireType(m.params[i].type) << (m.params[i].by_ref ? "*" : "") << " p" << i;
+    }
+    const bool has_result = m.result.base != BaseType::Void;
+    if (has_result) o << (m.params.empty() ? "" : ", ") << WireType(m.result) << "* retval";
+    o << ") override {\n        return Call([&] {\n";
+    if (has_result) o << "            RequirePointer(retval);\n";
+    std::string args;
+    for (size_t i = 0; i < m.params.size(); ++i) {
+        const ParamDesc& p = m.params[i];
+        const std::string core = CoreType(p.type);
+        const std::string a = "a" + std::to_string(i);
+        if (p.by_ref) {
+            o << "            InOut<" << core << ", " << WireType(p.type) << "> " << a << "(p" << i << ");\n";
+            args += (i ? ", " : "") + a + ".Get()";
+        } else {
+            args += (i ? ", " : "") + std::string("In<") + core + ">(p" + std::to_string(i) + ")";
+        }
+    }
+    const std::string call = "Self()." + CppFunctionName(m) + "(" + args + ")";
+    if (has_result) {
+        o << "            SetResult<" << CoreType(m.result) << ">(retval, " << call << ");\n";
+    } else {
+        o << "            " << call << ";\n";
+    }
+    o << "        });\n    }\n";
+}
+
+std::string EmitComAdapters(const TypeLibrary& lib) {
+    std::ostringstream o;
+    o << kBanner
+      << "//\n// The COM object of each class of the type library: the dual interface\n"
+         "// widl generated from the MIDL listing, each entry converting its\n"
+         "// arguments, calling the class's C++ interface and converting the result\n"
+         "// back; IDispatch and the rest come from ComObject.\n"
+         "#include \"com/com_object.hpp\"\n#include \"quibor15/interfaces.hpp\"\n#include \"quibor15_h.h\"\n\n"
+         "namespace quibor15::com {\nnamespace {\n";
+    for (const ClassDesc& c : lib.classes) {
+        const std::string cname = N(c.name);
+        const std::string iname = InterfaceClassName(c);
+        o << "\nclass Com_" << cname << " final : public ComObject<::" << iname << ", quibor15::" << iname
+          << "> {\npublic:\n    using ComObject::ComObject;\n";
+        for (const MemberDesc& m : c.default_interface->members) {
+            o << "\n";
+            EmitComAdapter(o, m);
+        }
+        o << "};\n";
+    }
+    o << "\n}  // namespace\n\nComObjectBase* NewClassObject(int class_index, ObjectRef core) {\n"
+         "    switch (class_index) {\n";
+    for (size_t ci = 0; ci < lib.classes.size(); ++ci) {
+        o << "        case " << ci << ":\n            return new Com_" << N(lib.classes[ci].name) << "(std::move(core), "
+          << ci << ");\n";
+    }
+    o << "    }\n    throw ComFailure{E_INVALIDARG};\n}\n\n}  // namespace quibor15::com\n";
+    return o.str();
+}
+
 // ---- output -------------------------------------------------------------------------
 
 bool WriteIfChanged(const fs::path& path, const std::string& text) {
@@ -459,12 +592,14 @@ bool WriteIfChanged(const fs::path& path, const std::string& text) {
 }
 
 int Run(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: q15_typelib_gen OUTPUT_DIR\n";
+    const bool com = argc == 3 && std::string(argv[1]) == "--com";
+    if (argc != 2 && !com) {
+        std::cerr << "usage: q15_typelib_gen [--com] OUTPUT_DIR\n";
         return 2;
     }
     const TypeLibrary& lib = Quibor15TypeLibrary();
     if (!CheckModel(lib)) return 1;
+    if (com) return WriteIfChanged(fs::path(argv[2]) / "com_adapters.cpp", EmitComAdapters(lib)) ? 0 : 1;
     fs::path out = argv[1];
     bool ok = WriteIfChanged(out / "include/quibor15/interfaces.hpp", EmitInterfacesHeader(lib));
     ok = WriteIfChanged(out / "include/quibor15/pending_classes.hpp", EmitPendingHeader(lib)) && ok;
