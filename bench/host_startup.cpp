@@ -1,0 +1,104 @@
+// What a script run costs in-process: building the headless world (forms
+// runtime, simulated Windows, ICU locale database, component catalogue),
+// parsing, and running. The budget for the whole of a one-line script is
+// 50 ms; the loops show the interpreter's own speed.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "host/script/interpreter.hpp"
+#include "host/script/parser.hpp"
+#include "host/script/wscript.hpp"
+#include "host/world.hpp"
+
+namespace {
+
+using namespace quibor15;
+
+// Everything `quibor15 run` does for a script, minus reading the file.
+void RunInWorld(std::u16string_view source) {
+    std::ostringstream out;
+    std::shared_ptr<const script::Program> program = script::Parse(source);
+    host::World world(out);
+    script::Interpreter interp(program, world);
+    interp.AddNamedObject(u"WScript", script::MakeWScriptObject(interp, u"bench.vbs", {}));
+    world.Connect(interp);
+    script::RunOutcome outcome = interp.Run();
+    if (outcome.kind != script::RunOutcome::Kind::Completed) throw std::runtime_error("script failed");
+    benchmark::DoNotOptimize(out.str());
+}
+
+void BM_StartupAndOneLineScript(benchmark::State& state) {
+    for (auto _ : state) RunInWorld(u"WScript.Echo \"Hello from quibor15\", 1 + 1");
+}
+BENCHMARK(BM_StartupAndOneLineScript)->Unit(benchmark::kMillisecond);
+
+void BM_WorldConstruction(benchmark::State& state) {
+    for (auto _ : state) {
+        std::ostringstream out;
+        host::World world(out);
+        benchmark::DoNotOptimize(&world);
+    }
+}
+BENCHMARK(BM_WorldConstruction)->Unit(benchmark::kMillisecond);
+
+void BM_FirstLocaleCall(benchmark::State& state) {
+    for (auto _ : state) {
+        RunInWorld(
+            u"Set intl = CreateObject(\"quibor15.clsQuiborInternationalA\")\n"
+            u"WScript.Echo intl.Locales(\"DEU\").FormatNumber(1234.5)");
+    }
+}
+BENCHMARK(BM_FirstLocaleCall)->Unit(benchmark::kMillisecond);
+
+constexpr char16_t kProgram[] =
+    u"Option Explicit\n"
+    u"Class Counter\n"
+    u"  Private n\n"
+    u"  Public Sub Add(k) : n = n + k : End Sub\n"
+    u"  Public Property Get Value() : Value = n : End Property\n"
+    u"End Class\n"
+    u"Function Fib(k)\n"
+    u"  If k < 2 Then Fib = k Else Fib = Fib(k - 1) + Fib(k - 2)\n"
+    u"End Function\n"
+    u"Dim i, s, c, parts\n"
+    u"Set c = New Counter\n"
+    u"For i = 1 To 2000\n"
+    u"  c.Add i Mod 7\n"
+    u"  s = s & Chr(65 + i Mod 26)\n"
+    u"Next\n"
+    u"parts = Split(s, \"A\")\n"
+    u"WScript.Echo c.Value, Len(s), UBound(parts), Fib(15)\n";
+
+void BM_Parse(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(script::Parse(kProgram));
+}
+BENCHMARK(BM_Parse)->Unit(benchmark::kMicrosecond);
+
+// The interpreter alone, on a host that only collects output.
+class QuietHost : public script::ScriptHost {
+public:
+    NumberFormat SystemNumberFormat() override { return {}; }
+    String DateText(Date value) override { return VariantToString(Variant(value)); }
+    void WriteLine(std::u16string_view line) override { benchmark::DoNotOptimize(line.size()); }
+    ObjectRef CreateObject(std::u16string_view) override { RaiseRuntimeError(rt::kCannotCreateObject); }
+    Date Now() override { return Date{40508.5}; }
+    const AnsiCodePage& CodePage() override { return *code_page_; }
+    int32_t MessageBox(const String&, int32_t, const String&) override { return 1; }
+
+private:
+    std::unique_ptr<AnsiCodePage> code_page_ = MakeAnsiCodePage(1252);
+};
+
+void BM_InterpretLoopsCallsAndStrings(benchmark::State& state) {
+    std::shared_ptr<const script::Program> program = script::Parse(kProgram);
+    QuietHost host;
+    for (auto _ : state) {
+        script::Interpreter interp(program, host);
+        interp.AddNamedObject(u"WScript", script::MakeWScriptObject(interp, u"bench.vbs", {}));
+        benchmark::DoNotOptimize(interp.Run());
+    }
+}
+BENCHMARK(BM_InterpretLoopsCallsAndStrings)->Unit(benchmark::kMillisecond);
+
+}  // namespace
