@@ -1,0 +1,94 @@
+// The headless world as the script host sees it: dates and numbers in the
+// system locale, object creation, and the members it adds.
+#include "host/world.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "quibor15/collection.hpp"
+
+namespace quibor15::host {
+namespace {
+
+struct DateTextCase {
+    int32_t lcid;
+    double serial;
+    const char16_t* text;
+};
+
+class WorldDateText : public ::testing::TestWithParam<DateTextCase> {};
+
+TEST_P(WorldDateText, IsTheSystemLocalesShortDateAndTime) {
+    std::ostringstream out;
+    World world(out);
+    world.Locales().SetSystemDefaultLcid(GetParam().lcid);
+    EXPECT_EQ(world.DateText(Date{GetParam().serial}), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(World, WorldDateText,
+                         ::testing::Values(DateTextCase{0x0409, 40508, u"11/26/2010"},
+                                           DateTextCase{0x0409, 40508.75, u"11/26/2010 6:00:00 PM"},
+                                           DateTextCase{0x0409, 0.5, u"12:00:00 PM"},
+                                           DateTextCase{0x0409, 0, u"12:00:00 AM"},
+                                           DateTextCase{0x0409, -1.25, u"12/29/1899 6:00:00 AM"},
+                                           DateTextCase{0x0407, 40508.75, u"26.11.2010 18:00:00"},
+                                           DateTextCase{0x0809, 40508, u"26/11/2010"}));
+
+TEST(World, NumberFormatFollowsTheSystemLocale) {
+    std::ostringstream out;
+    World world(out);
+    EXPECT_EQ(world.SystemNumberFormat().decimal, u'.');
+    world.Locales().SetSystemDefaultLcid(0x0407);
+    EXPECT_EQ(world.SystemNumberFormat().decimal, u',');
+    EXPECT_EQ(world.SystemNumberFormat().thousands, u'.');
+}
+
+TEST(World, WritesLinesAsUtf8) {
+    std::ostringstream out;
+    World world(out);
+    world.WriteLine(u"caf\u00e9 \u20ac \U0001F600");
+    EXPECT_EQ(out.str(), "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\n");
+}
+
+TEST(World, CreatesComponentClassesAndCollections) {
+    std::ostringstream out;
+    World world(out);
+    EXPECT_EQ(world.CreateObject(u"quibor15.clsQuiborInternationalA")->TypeName(), u"clsQuiborInternationalA");
+    EXPECT_EQ(world.CreateObject(u"vba.collection")->TypeName(), u"Collection");
+    try {
+        world.CreateObject(u"Nope.Nothing");
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.Number(), rt::kCannotCreateObject);
+        EXPECT_EQ(e.Description(), u"ActiveX component can't create object: 'Nope.Nothing'");
+    }
+}
+
+TEST(World, AddsControlArraysToAFormsControls) {
+    std::ostringstream out;
+    World world(out);
+    Ref<headless::Form> form = world.Runtime().AddForm(u"frmTest");
+    world.HostForms()->push_back(form);
+    ObjectRef controls(form->Controls());
+    Variant args[3] = {Variant(String(u"VB.Label")), Variant(String(u"lblLine")), Variant(Integer{3})};
+    std::optional<Variant> made = world.ExtraMember(controls, u"addarray", kInvokeMethod, args);
+    ASSERT_TRUE(made);
+    EXPECT_EQ(VariantToLong(LateGet(made->ObjectOrThrow(), u"UBound")), 2);
+    EXPECT_TRUE(form->FindControl(u"lblLine"));
+
+    // Only Controls objects get the member, and only under that name.
+    EXPECT_FALSE(world.ExtraMember(ObjectRef(form), u"AddArray", kInvokeMethod, args));
+    EXPECT_FALSE(world.ExtraMember(controls, u"AddMany", kInvokeMethod, args));
+    EXPECT_FALSE(world.ExtraMember(ObjectRef(Collection::Create()), u"AddArray", kInvokeMethod, args));
+
+    Variant bad_kind[3] = {Variant(String(u"VB.Nothing")), Variant(String(u"x")), Variant(Integer{1})};
+    EXPECT_THROW(world.ExtraMember(controls, u"AddArray", kInvokeMethod, bad_kind), AutomationError);
+    Variant no_elements[3] = {Variant(String(u"VB.Label")), Variant(String(u"y")), Variant(Integer{0})};
+    EXPECT_THROW(world.ExtraMember(controls, u"AddArray", kInvokeMethod, no_elements), AutomationError);
+    Variant too_few[2] = {Variant(String(u"VB.Label")), Variant(String(u"z"))};
+    EXPECT_THROW(world.ExtraMember(controls, u"AddArray", kInvokeMethod, too_few), AutomationError);
+}
+
+}  // namespace
+}  // namespace quibor15::host
