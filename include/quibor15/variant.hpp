@@ -230,3 +230,7 @@ private:
 inline size_t SafeArray::ElementCount() const noexcept { return data_.size(); }
 
 }  // namespace quibor15
+
+// Variant holds counted object references, whose copies and destruction
+// need the complete Object; this makes the header usable on its own.
+#include "quibor15/object.hpp"

@@ -48,11 +48,15 @@ constexpr std::u16string_view kJaJpTime[] = {u"H:mm:ss", u"HH:mm:ss", u"tt h:mm:
 // CLDR writes the yen with the full-width sign; Windows uses the Latin-1 one.
 constexpr InfoOverride kJaJpInfo[] = {{lctype::kSCurrency, u"\u00A5"}};
 
+// CLDR groups French digits with a narrow no-break space, which the Western
+// code page lacks; Windows uses the no-break space.
+constexpr InfoOverride kFrFrInfo[] = {{lctype::kSThousand, u"\u00A0"}, {lctype::kSMonThousandSep, u"\u00A0"}};
+
 constexpr std::array kOverrides = {
     LocaleOverride{0x0409, kEnUsShort, kEnUsLong, kEnUsTime, kEnUsInfo},
     LocaleOverride{0x0809, kEnGbShort, kEnGbLong, kEnGbTime, kEnGbInfo},
     LocaleOverride{0x0407, kDeDeShort, kDeDeLong, kDeDeTime, {}},
-    LocaleOverride{0x040C, kFrFrShort, kFrFrLong, kFrFrTime, {}},
+    LocaleOverride{0x040C, kFrFrShort, kFrFrLong, kFrFrTime, kFrFrInfo},
     LocaleOverride{0x0419, kRuRuShort, kRuRuLong, kRuRuTime, {}},
     LocaleOverride{0x0411, kJaJpShort, kJaJpLong, kJaJpTime, kJaJpInfo},
 };

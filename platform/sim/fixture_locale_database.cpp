@@ -181,6 +181,9 @@ CalendarNames FixtureLocaleDatabase::NamesOf(const StagedLocale& locale) {
 }
 
 bool FixtureLocaleDatabase::IsInstalled(int32_t lcid) const {
+    // The neutral identifiers stand for the system default in the other
+    // calls, but like on Windows they are not installed locales themselves.
+    if (lcid == 0 || lcid == 0x400 || lcid == 0x800) return false;
     const StagedLocale* locale = Find(lcid);
     return locale && locale->installed;
 }

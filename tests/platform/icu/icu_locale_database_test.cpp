@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         InfoCase{kDeDe, lctype::kIFirstDayOfWeek, "0"}, InfoCase{kFrFr, lctype::kSAbbrevLangName, "FRA"},
         InfoCase{kFrFr, lctype::kSShortDate, "dd/MM/yyyy"}, InfoCase{kFrFr, lctype::kSLongDate, "dddd d MMMM yyyy"},
         InfoCase{kFrFr, lctype::kSCurrency, "€"}, InfoCase{kFrFr, lctype::kICurrency, "3"},
-        InfoCase{kFrFr, lctype::kINegCurr, "8"}, InfoCase{kFrFr, lctype::kSThousand, "\u202F"},
+        InfoCase{kFrFr, lctype::kINegCurr, "8"}, InfoCase{kFrFr, lctype::kSThousand, "\u00A0"},
         InfoCase{kRuRu, lctype::kSAbbrevLangName, "RUS"}, InfoCase{kRuRu, lctype::kSShortDate, "dd.MM.yyyy"},
         InfoCase{kRuRu, lctype::kSLongDate, "d MMMM yyyy 'г.'"}, InfoCase{kRuRu, lctype::kSCurrency, "₽"},
         InfoCase{kRuRu, lctype::kIDefaultAnsiCodePage, "1251"}, InfoCase{kRuRu, lctype::kSMonthName1, "январь"},
