@@ -23,6 +23,7 @@ enum class ExprKind {
     Binary,   // target op rhs
     New,      // New name
     Me,
+    With,  // the object of the innermost With block (.name inside it)
 };
 
 enum class Op {
@@ -81,6 +82,7 @@ enum class StmtKind {
     Exit,
     OnError,
     Erase,
+    With,
 };
 
 struct Stmt {
@@ -194,6 +196,12 @@ struct OnErrorStmt : Stmt {
 struct EraseStmt : Stmt {
     EraseStmt() : Stmt(StmtKind::Erase) {}
     ExprPtr variable;
+};
+
+struct WithStmt : Stmt {
+    WithStmt() : Stmt(StmtKind::With) {}
+    ExprPtr object;
+    Block body;
 };
 
 enum class ProcKind { Sub, Function, PropertyGet, PropertyLet, PropertySet };

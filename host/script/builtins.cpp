@@ -257,7 +257,7 @@ Variant RTrimFn(Interpreter& in, Args a) {
 
 // Texts longer than this are refused with "Out of string space" rather
 // than attempted.
-constexpr Long kMaxRepeat = 1 << 28;
+constexpr Long kMaxRepeat = 1 << 26;
 
 Variant SpaceFn(Interpreter& in, Args a) {
     const Long n = LongArg(in, a, 0);

@@ -14,6 +14,9 @@ namespace {
 // process stack could run out.
 constexpr int kMaxCallDepth = 600;
 
+// The most elements a Dim or ReDim makes (each is a Variant).
+constexpr uint64_t kMaxArrayElements = uint64_t{1} << 24;
+
 class DepthGuard {
 public:
     explicit DepthGuard(int& depth) : depth_(depth) {
@@ -65,6 +68,7 @@ struct Interpreter::Frame {
     ScriptObject* me = nullptr;
     std::deque<Variant> slots;
     std::unordered_map<String, uint32_t> implicit;
+    std::vector<ObjectRef> with_objects;  // the objects of the open With blocks
     bool resume_next = false;
 };
 
@@ -407,6 +411,15 @@ Interpreter::Flow Interpreter::Exec(const Stmt& s, Frame& f) {
         case StmtKind::Erase:
             ExecErase(static_cast<const EraseStmt&>(s), f);
             return Flow::Normal;
+        case StmtKind::With: {
+            const auto& st = static_cast<const WithStmt&>(s);
+            f.with_objects.push_back(EvalObject(*st.object, f));
+            struct Pop {
+                std::vector<ObjectRef>& stack;
+                ~Pop() { stack.pop_back(); }
+            } pop{f.with_objects};
+            return ExecBlock(st.body, f);
+        }
     }
     return Flow::Normal;
 }
@@ -716,10 +729,14 @@ Interpreter::Flow Interpreter::ExecSelect(const SelectStmt& s, Frame& f) {
 
 SafeArray Interpreter::NewArray(const std::vector<ExprPtr>& bounds, Frame& f) {
     std::vector<SafeArray::Bound> dims;
+    uint64_t elements = 1;
     for (const ExprPtr& b : bounds) {
         const Long upper = VariantToLong(EvalLet(*b, f), Format());
         if (upper < -1) RaiseScriptError(rt::kSubscriptOutOfRange);
         dims.push_back(SafeArray::Bound{0, upper + 1});
+        elements *= static_cast<uint64_t>(upper + 1);
+        // A script array is refused before it could exhaust the machine.
+        if (elements > kMaxArrayElements) RaiseScriptError(se::kOutOfMemory);
     }
     return SafeArray(VarType::Variant, std::move(dims));
 }
@@ -854,6 +871,9 @@ Variant Interpreter::Eval(const Expr& e, Frame& f) {
             return EvalBinary(e, f);
         case ExprKind::New:
             return EvalNew(e, f);
+        case ExprKind::With:
+            if (f.with_objects.empty()) RaiseScriptError(rt::kObjectRequired);
+            return Variant(f.with_objects.back());
         case ExprKind::Me:
             if (!f.me) {
                 pos_ = e.pos;

@@ -71,6 +71,8 @@ private:
         t.kind = kind;
         t.text = String(text);
         t.pos = pos;
+        const size_t start = static_cast<size_t>(pos.col - 1);
+        t.space_before = start > 0 && line_start_ + start <= src_.size() && IsBlank(src_[line_start_ + start - 1]);
         tokens_.push_back(std::move(t));
     }
     [[noreturn]] void Fail(const char16_t* description, SourcePos pos) const { throw SyntaxError(description, pos); }
@@ -90,6 +92,7 @@ private:
         ++i_;
         ++line_;
         col_ = 1;
+        line_start_ = i_;
         Push(TokenKind::Newline, u"", pos);
     }
 
@@ -114,6 +117,7 @@ private:
             ++i_;
             ++line_;
             col_ = 1;
+            line_start_ = i_;
         }
     }
 
@@ -284,6 +288,7 @@ private:
 
     std::u16string_view src_;
     size_t i_ = 0;
+    size_t line_start_ = 0;  // index of the current line's first character
     int line_ = 1;
     int col_ = 1;
     std::vector<Token> tokens_;

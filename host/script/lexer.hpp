@@ -29,7 +29,8 @@ struct Token {
     String key;   // identifiers: the lower-case lookup key
     Literal literal;
     SourcePos pos;
-    bool bracketed = false;  // [name]: never a keyword
+    bool bracketed = false;     // [name]: never a keyword
+    bool space_before = false;  // a blank right before it (" .Name" inside With)
 };
 
 // Throws SyntaxError for a character that cannot start a token, an

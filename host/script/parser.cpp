@@ -162,6 +162,10 @@ private:
 
     void ParseStatementInto(Block& block) {
         const Token& tok = Peek();
+        if (with_depth_ > 0 && IsSym(tok, u".")) {
+            block.push_back(ParseAssignOrCall());
+            return;
+        }
         if (tok.kind != TokenKind::Identifier) Fail(u"Expected statement");
         if (tok.bracketed) {
             block.push_back(ParseAssignOrCall());
@@ -203,6 +207,8 @@ private:
             block.push_back(ParseOnError());
         } else if (k == u"erase") {
             block.push_back(ParseErase());
+        } else if (k == u"with") {
+            block.push_back(ParseWith());
         } else if (k == u"option") {
             Fail(u"'Option Explicit' must come before any other statement");
         } else if (k == u"me" || !IsReservedWord(k)) {
@@ -515,6 +521,10 @@ private:
         if (IsKw(tok, u"me")) {
             Next();
             e->kind = ExprKind::Me;
+        } else if (with_depth_ > 0 && IsSym(tok, u".")) {
+            Next();
+            e->kind = ExprKind::With;
+            e = MemberOf(std::move(e));
         } else {
             const Token& name_tok = ExpectName();
             e->kind = ExprKind::Name;
@@ -523,7 +533,7 @@ private:
         }
         last_paren = 0;
         for (;;) {
-            if (IsSym(Peek(), u".")) {
+            if (IsMemberDot()) {
                 Next();
                 e = MemberOf(std::move(e));
                 last_paren = 0;
@@ -534,6 +544,13 @@ private:
                 return e;
             }
         }
+    }
+
+    // A "." that continues a reference; inside With, " .Name" after a blank
+    // starts a new one (WScript.Echo .Caption).
+    bool IsMemberDot() const {
+        const Token& tok = Peek();
+        return IsSym(tok, u".") && !(with_depth_ > 0 && tok.space_before);
     }
 
     ExprPtr MemberOf(ExprPtr target) {
@@ -848,6 +865,19 @@ private:
         return stmt;
     }
 
+    // With object ... End With: .name inside means object.name.
+    StmtPtr ParseWith() {
+        auto stmt = std::make_unique<WithStmt>();
+        stmt->pos = Next().pos;
+        stmt->object = ParseExpr();
+        EndOfStatement();
+        ++with_depth_;
+        stmt->body = ParseBlock(kTermEnd, u"Expected 'End With'");
+        --with_depth_;
+        ExpectEnd(u"with");
+        return stmt;
+    }
+
     StmtPtr ParseErase() {
         auto stmt = std::make_unique<EraseStmt>();
         stmt->pos = Next().pos;
@@ -971,7 +1001,7 @@ private:
     ExprPtr ParsePostfix() {
         ExprPtr e = ParsePrimary();
         for (;;) {
-            if (IsSym(Peek(), u".")) {
+            if (IsMemberDot()) {
                 Next();
                 e = MemberOf(std::move(e));
             } else if (IsSym(Peek(), u"(") && e->kind != ExprKind::Literal) {
@@ -991,6 +1021,11 @@ private:
             e->kind = ExprKind::Literal;
             e->literal = tok.literal;
             return e;
+        }
+        if (with_depth_ > 0 && IsSym(tok, u".")) {
+            Next();
+            e->kind = ExprKind::With;
+            return MemberOf(std::move(e));
         }
         if (IsSym(tok, u"(")) {
             Next();
@@ -1039,6 +1074,7 @@ private:
     size_t p_ = 0;
     int depth_ = 0;
     int open_blocks_ = 0;
+    int with_depth_ = 0;
     int single_line_if_ = 0;
     std::unique_ptr<Program> program_;
     ProcDecl* proc_ = nullptr;

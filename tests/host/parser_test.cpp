@@ -103,6 +103,8 @@ std::string Dump(const Expr* e) {
             return "new " + Narrow(e->name);
         case ExprKind::Me:
             return "Me";
+        case ExprKind::With:
+            return "<with>";
     }
     return "?";
 }
@@ -245,6 +247,25 @@ TEST(Parser, LoopsAndTheirExits) {
     EXPECT_EQ(static_cast<const DoStmt&>(*p->body[2]).test, DoStmt::Test::PreWhile);
     EXPECT_EQ(static_cast<const DoStmt&>(*p->body[3]).test, DoStmt::Test::PostUntil);
     EXPECT_EQ(static_cast<const DoStmt&>(*p->body[4]).test, DoStmt::Test::PreWhile);
+}
+
+TEST(Parser, WithBlocksLendTheirObjectToLeadingDots) {
+    auto p = Parse(u"With frm\n .Caption = \"x\"\n .Move 0, 0\n y = .Width + .Controls(\"a\").Left\nEnd With");
+    const auto& w = static_cast<const WithStmt&>(Only(*p));
+    EXPECT_EQ(Dump(w.object.get()), "frm");
+    ASSERT_EQ(w.body.size(), 3u);
+    EXPECT_EQ(Dump(static_cast<const AssignStmt&>(*w.body[0]).target.get()), "<with>.Caption");
+    EXPECT_EQ(Dump(static_cast<const CallStmt&>(*w.body[1]).callee.get()), "<with>.Move");
+    EXPECT_EQ(Dump(static_cast<const AssignStmt&>(*w.body[2]).value.get()),
+              "(+ <with>.Width <with>.Controls(\"a\").Left)");
+    // After a blank, a dot inside With starts a new reference.
+    auto args = Parse(u"With frm\n WScript.Echo .Caption, .Width\nEnd With");
+    const auto& echo = static_cast<const CallStmt&>(*static_cast<const WithStmt&>(Only(*args)).body.at(0));
+    EXPECT_EQ(Dump(echo.callee.get()), "WScript.Echo");
+    ASSERT_EQ(echo.args.size(), 2u);
+    EXPECT_EQ(Dump(echo.args[0].get()), "<with>.Caption");
+    EXPECT_THROW(Parse(u"x = .Width"), SyntaxError);
+    EXPECT_THROW(Parse(u"With frm\n.Caption = 1\n"), SyntaxError);
 }
 
 TEST(Parser, OneLineProcedures) {
