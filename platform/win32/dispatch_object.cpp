@@ -1,8 +1,17 @@
 #include "platform/win32/dispatch_object.hpp"
 
+#include <dispex.h>
+
 #include <vector>
 
 namespace quibor15::win32 {
+
+namespace {
+
+// IID_IDispatchEx, which the import libraries do not carry.
+constexpr GUID kIidDispatchEx = {0xa6ef9860, 0xc720, 0x11d0, {0x93, 0x37, 0x00, 0xa0, 0xc9, 0x0d, 0xca, 0xa9}};
+
+}  // namespace
 
 DispatchObject::DispatchObject(IDispatch* dispatch) noexcept : dispatch_(dispatch) {
     if (dispatch_) dispatch_->AddRef();
@@ -30,8 +39,18 @@ DispId DispatchObject::GetIdOfName(std::u16string_view name) {
     const String text(name);
     LPOLESTR names[1] = {const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(text.c_str()))};
     DISPID id = DISPID_UNKNOWN;
-    if (FAILED(dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return kDispIdUnknown;
-    return id;
+    if (SUCCEEDED(dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return id;
+    // Objects of script engines (a script's class instance) answer names
+    // through IDispatchEx, and some only there.
+    IDispatchEx* ex = nullptr;
+    if (FAILED(dispatch_->QueryInterface(kIidDispatchEx, reinterpret_cast<void**>(&ex))) || !ex) {
+        return kDispIdUnknown;
+    }
+    BSTR bstr = SysAllocStringLen(names[0], static_cast<UINT>(text.size()));
+    HRESULT hr = bstr ? ex->GetDispID(bstr, fdexNameCaseInsensitive, &id) : E_OUTOFMEMORY;
+    SysFreeString(bstr);
+    ex->Release();
+    return SUCCEEDED(hr) ? id : kDispIdUnknown;
 }
 
 namespace {
