@@ -18,6 +18,10 @@ DispatchObject::DispatchObject(IDispatch* dispatch) noexcept : dispatch_(dispatc
 }
 
 DispatchObject::~DispatchObject() {
+    for (Connection& c : connections_) {
+        c.point->Unadvise(c.cookie);
+        c.point->Release();
+    }
     if (dispatch_) dispatch_->Release();
 }
 
@@ -127,6 +131,178 @@ Variant DispatchObject::Invoke(DispId id, uint16_t flags, std::span<Variant> arg
     }
     if (FAILED(hr)) throw ErrorFromHresult(hr, &info);
     return FromVariant(*result);
+}
+
+}  // namespace quibor15::win32
+
+namespace quibor15::win32 {
+
+namespace {
+
+// The sink the component's object connects to a host object's events: each
+// event the host raises reaches the component's sink as a call by DISPID,
+// with by-reference arguments flowing back to the host.
+class EventForwarder final : public IDispatch {
+public:
+    EventForwarder(ObjectRef sink, const GUID& events) : sink_(std::move(sink)), events_(events) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == events_) {
+            *out = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&refs_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (!count) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        if (info) *info = nullptr;
+        return DISP_E_BADINDEX;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return DISP_E_UNKNOWNNAME;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
+                                     EXCEPINFO* exception, UINT*) override {
+        try {
+            const UINT n = params ? params->cArgs : 0;
+            std::vector<Variant> locals(n);
+            std::vector<Variant> args(n);
+            for (UINT i = 0; i < n; ++i) {
+                const VARIANT& source = params->rgvarg[n - 1 - i];
+                locals[i] = FromVariant(source);
+                args[i] = (source.vt & VT_BYREF) ? Variant::ByRef(locals[i]) : locals[i];
+            }
+            Variant value;
+            try {
+                value = sink_->Invoke(id, kInvokeMethod, args);
+            } catch (...) {
+                StoreBack(params, locals);
+                throw;
+            }
+            StoreBack(params, locals);
+            if (result) ToVariant(value, result);
+            return S_OK;
+        } catch (const AutomationError& e) {
+            if (!exception) return ErrorHresult(e.Number());
+            FillExcepInfo(e, exception);
+            return DISP_E_EXCEPTION;
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        } catch (...) {
+            return E_UNEXPECTED;
+        }
+    }
+
+private:
+    static void StoreBack(DISPPARAMS* params, const std::vector<Variant>& locals) {
+        const UINT n = static_cast<UINT>(locals.size());
+        for (UINT i = 0; i < n; ++i) {
+            const VARIANT& target = params->rgvarg[n - 1 - i];
+            if (!(target.vt & VT_BYREF)) continue;
+            try {
+                StoreThroughReference(locals[i], target);
+            } catch (...) {
+            }
+        }
+    }
+
+    ObjectRef sink_;
+    GUID events_;
+    volatile LONG refs_ = 0;
+};
+
+// The default source interface of an object, or GUID_NULL.
+GUID DefaultSource(IDispatch* object) {
+    GUID iid = GUID_NULL;
+    IProvideClassInfo2* provide2 = nullptr;
+    if (SUCCEEDED(object->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(&provide2))) && provide2) {
+        const HRESULT hr = provide2->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &iid);
+        provide2->Release();
+        if (SUCCEEDED(hr)) return iid;
+        iid = GUID_NULL;
+    }
+    IProvideClassInfo* provide = nullptr;
+    if (FAILED(object->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&provide))) || !provide) {
+        return GUID_NULL;
+    }
+    ITypeInfo* coclass = nullptr;
+    provide->GetClassInfo(&coclass);
+    provide->Release();
+    if (!coclass) return GUID_NULL;
+    TYPEATTR* attr = nullptr;
+    if (SUCCEEDED(coclass->GetTypeAttr(&attr)) && attr) {
+        for (UINT i = 0; i < attr->cImplTypes && iid == GUID_NULL; ++i) {
+            INT flags = 0;
+            coclass->GetImplTypeFlags(i, &flags);
+            if (!(flags & IMPLTYPEFLAG_FDEFAULT) || !(flags & IMPLTYPEFLAG_FSOURCE)) continue;
+            HREFTYPE ref = 0;
+            ITypeInfo* events = nullptr;
+            if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &ref)) &&
+                SUCCEEDED(coclass->GetRefTypeInfo(ref, &events)) && events) {
+                TYPEATTR* events_attr = nullptr;
+                if (SUCCEEDED(events->GetTypeAttr(&events_attr)) && events_attr) {
+                    iid = events_attr->guid;
+                    events->ReleaseTypeAttr(events_attr);
+                }
+                events->Release();
+            }
+        }
+        coclass->ReleaseTypeAttr(attr);
+    }
+    coclass->Release();
+    return iid;
+}
+
+}  // namespace
+
+uint32_t DispatchObject::Advise(ObjectRef sink) {
+    if (!sink) return 0;
+    const GUID events = DefaultSource(dispatch_);
+    if (events == GUID_NULL) return 0;
+    IConnectionPointContainer* container = nullptr;
+    if (FAILED(dispatch_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container))) ||
+        !container) {
+        return 0;
+    }
+    IConnectionPoint* point = nullptr;
+    container->FindConnectionPoint(events, &point);
+    container->Release();
+    if (!point) return 0;
+    auto* forwarder = new EventForwarder(std::move(sink), events);
+    forwarder->AddRef();
+    DWORD cookie = 0;
+    const HRESULT hr = point->Advise(forwarder, &cookie);
+    forwarder->Release();
+    if (FAILED(hr) || cookie == 0) {
+        point->Release();
+        return 0;
+    }
+    connections_.push_back({cookie, point});
+    return cookie;
+}
+
+void DispatchObject::Unadvise(uint32_t cookie) {
+    for (auto it = connections_.begin(); it != connections_.end(); ++it) {
+        if (it->cookie != cookie) continue;
+        IConnectionPoint* point = it->point;
+        connections_.erase(it);
+        point->Unadvise(cookie);
+        point->Release();
+        return;
+    }
 }
 
 }  // namespace quibor15::win32

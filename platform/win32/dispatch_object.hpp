@@ -3,6 +3,10 @@
 // the host's forms, controls, fonts and buddy objects on Windows.
 #pragma once
 
+#include <ocidl.h>
+
+#include <vector>
+
 #include "platform/win32/ole_bridge.hpp"
 
 namespace quibor15::win32 {
@@ -25,8 +29,20 @@ public:
     // A property assignment names its value DISPID_PROPERTYPUT.
     Variant Invoke(DispId id, uint16_t flags, std::span<Variant> args) override;
 
+    // Connects a sink to the object's events: the default source interface
+    // its class information names (IProvideClassInfo2, or the class's type
+    // information), through its connection point. 0 when the object raises
+    // no events that can be connected.
+    uint32_t Advise(ObjectRef sink) override;
+    void Unadvise(uint32_t cookie) override;
+
 private:
+    struct Connection {
+        uint32_t cookie;
+        IConnectionPoint* point;
+    };
     IDispatch* dispatch_;
+    std::vector<Connection> connections_;
 };
 
 }  // namespace quibor15::win32

@@ -67,6 +67,167 @@ private:
     ULONG refs_ = 1;
 };
 
+// A host form as the wizard sees it: the members that make it a form, and
+// events (KeyDown) through a connection point of its own.
+// {5B1F0C2E-7D44-4E1A-9A51-3C0F6B2D8E71}
+constexpr GUID kFormEvents = {0x5b1f0c2e, 0x7d44, 0x4e1a, {0x9a, 0x51, 0x3c, 0x0f, 0x6b, 0x2d, 0x8e, 0x71}};
+
+class FakeForm final : public IDispatch, public IProvideClassInfo2, public IConnectionPointContainer,
+                       public IConnectionPoint {
+public:
+    ~FakeForm() {
+        if (sink_) sink_->Release();
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (iid == IID_IUnknown || iid == IID_IDispatch) {
+            *out = static_cast<IDispatch*>(this);
+        } else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2) {
+            *out = static_cast<IProvideClassInfo2*>(this);
+        } else if (iid == IID_IConnectionPointContainer) {
+            *out = static_cast<IConnectionPointContainer*>(this);
+        } else if (iid == IID_IConnectionPoint) {
+            *out = static_cast<IConnectionPoint*>(this);
+        } else {
+            *out = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override { return --refs_; }  // lives on the stack
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
+        static const wchar_t* const kMembers[] = {L"KeyPreview", L"WindowState", L"Controls", L"Width", L"Height"};
+        for (DISPID i = 0; i < 5; ++i) {
+            if (_wcsicmp(names[0], kMembers[i]) == 0) {
+                ids[0] = i + 1;
+                return S_OK;
+            }
+        }
+        ids[0] = DISPID_UNKNOWN;
+        return DISP_E_UNKNOWNNAME;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override {
+        if (result) VariantInit(result);
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override {
+        *info = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) override {
+        if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
+        *guid = kFormEvents;
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override {
+        if (iid != kFormEvents) return CONNECT_E_NOCONNECTION;
+        *point = this;
+        AddRef();
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
+        *iid = kFormEvents;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** container) override {
+        *container = this;
+        AddRef();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override {
+        if (sink_) return CONNECT_E_ADVISELIMIT;
+        if (FAILED(sink->QueryInterface(kFormEvents, reinterpret_cast<void**>(&sink_)))) return CONNECT_E_CANNOTCONNECT;
+        *cookie = 7;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override {
+        if (cookie != 7 || !sink_) return CONNECT_E_NOCONNECTION;
+        sink_->Release();
+        sink_ = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
+
+    bool Connected() const { return sink_ != nullptr; }
+
+    // The form raises KeyDown (KeyCode by reference, Shift).
+    HRESULT RaiseKeyDown(short key_code) {
+        short code = key_code;
+        VARIANT args[2];
+        VariantInit(&args[0]);
+        args[0].vt = VT_I2;
+        args[0].iVal = 0;  // Shift, last argument first
+        VariantInit(&args[1]);
+        args[1].vt = VT_I2 | VT_BYREF;
+        args[1].piVal = &code;
+        DISPPARAMS params = {args, nullptr, 2, 0};
+        return sink_ ? sink_->Invoke(-602, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr) : E_FAIL;
+    }
+
+private:
+    IDispatch* sink_ = nullptr;
+    ULONG refs_ = 1;
+};
+
+// The wizard connects to the events of the host's form it is given, and a
+// key on the form moves the wizard on, which the host hears as the
+// wizard's events: a host object's events reaching the component and back.
+void HostObjectEvents(ITypeInfo* events) {
+    IDispatch* wizard = Create(L"quibor15.clsQuiborWizardA");
+    if (!wizard) return;
+    IConnectionPointContainer* container = nullptr;
+    wizard->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
+    IConnectionPoint* point = nullptr;
+    if (container) {
+        container->FindConnectionPoint(DIID___clsQuiborWizardA, &point);
+        container->Release();
+    }
+    Sink sink(events);
+    DWORD cookie = 0;
+    if (point) point->Advise(&sink, &cookie);
+
+    VARIANT value;
+    VariantInit(&value);
+    value.vt = VT_BOOL;
+    value.boolVal = VARIANT_TRUE;
+    Call(wizard, L"KeyPreview", DISPATCH_PROPERTYPUT, &value, 1, nullptr);
+    value.vt = VT_I2;
+    value.iVal = 5;
+    Call(wizard, L"MaxFrameIndex", DISPATCH_PROPERTYPUT, &value, 1, nullptr);
+
+    FakeForm form;
+    value.vt = VT_DISPATCH;
+    value.pdispVal = &form;
+    CheckHr("host events: the wizard takes a host form",
+            Call(wizard, L"WindowObject", DISPATCH_PROPERTYPUTREF, &value, 1, nullptr));
+    Check("host events: the wizard connects to the form's events", form.Connected());
+    CheckHr("host events: the form raises KeyDown", form.RaiseKeyDown(33));  // Page Up
+    CheckText("host events: Page Up on the form shows the next frame", sink.log_,
+              L"prefix_BeforeFrameShow 1 0;prefix_AfterFrameShow 1;");
+
+    value.pdispVal = nullptr;
+    Call(wizard, L"WindowObject", DISPATCH_PROPERTYPUTREF, &value, 1, nullptr);
+    Check("host events: letting the form go disconnects", !form.Connected());
+    if (point) {
+        point->Unadvise(cookie);
+        point->Release();
+    }
+    wizard->Release();
+}
+
 }  // namespace
 
 void EventTests() {
@@ -171,6 +332,7 @@ void EventTests() {
     Call(wizard, L"GoToFrame", DISPATCH_METHOD, &index, 1, &result);
     CheckText("events: no events after Unadvise", sink.log_, L"");
     point->Release();
+    HostObjectEvents(events);
     events->Release();
     wizard->Release();
 }
