@@ -1245,12 +1245,24 @@ Variant Interpreter::InvokeObject(const ObjectRef& obj, const Expr& member, uint
         }
         return InvokeDispatch(obj, id, flags, args);
     }
+    std::unique_ptr<ScriptError> refused;
     try {
         return InvokeDispatch(obj, id, flags, args);
     } catch (ScriptError& e) {
         if (e.Number() != rt::kWrongArgumentCount || e.Source() == kRuntimeErrorSource) throw;
+        refused = std::make_unique<ScriptError>(e);
     }
-    return ApplyToDefault(InvokeDispatch(obj, id, get, {}), member, flags, args);
+    // Only a member that reads without arguments, giving an object or an
+    // array, takes them this way; otherwise the first refusal stands.
+    Variant value;
+    try {
+        value = InvokeDispatch(obj, id, get, {});
+    } catch (const ScriptError&) {
+        if (fatal_) throw FatalSignal{};
+        throw *refused;
+    }
+    if (!value.IsArray() && !(value.IsObject() && value.As<ObjectRef>()->Get())) throw *refused;
+    return ApplyToDefault(value, member, flags, args);
 }
 
 bool Interpreter::TakesNoArguments(const ScriptObject& obj, DispId id, uint16_t flags) const {
@@ -1412,13 +1424,31 @@ ScriptObject::ScriptObject(Interpreter& interp, std::shared_ptr<const ClassInfo>
 }
 
 ScriptObject::~ScriptObject() {
-    if (!cls_->terminate || !*alive_) return;
-    terminating_ = true;
-    try {
-        interp_.CallProc(*cls_->terminate, {}, this);
-    } catch (...) {
-        // Class_Terminate cannot report a failure: the object is going.
+    if (!*alive_) return;
+    if (cls_->terminate) {
+        terminating_ = true;
+        try {
+            interp_.CallProc(*cls_->terminate, {}, this);
+        } catch (...) {
+            // Class_Terminate cannot report a failure: the object is going.
+        }
     }
+    interp_.Bury(std::move(fields_));
+}
+
+// Releasing a long chain of objects (a linked list of ten thousand nodes)
+// would nest one destructor inside the next; the fields go into a queue
+// that the outermost release empties instead.
+void Interpreter::Bury(std::deque<Variant>&& fields) {
+    buried_.push_back(std::move(fields));
+    if (burying_) return;
+    burying_ = true;
+    while (!buried_.empty()) {
+        std::deque<Variant> next = std::move(buried_.back());
+        buried_.pop_back();
+        next.clear();
+    }
+    burying_ = false;
 }
 
 String ScriptObject::TypeName() const { return cls_->decl->name; }

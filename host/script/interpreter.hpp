@@ -120,6 +120,9 @@ public:
     // Calls a procedure of the script from outside (the component, an event).
     Variant CallFromOutside(const ProcInfo& proc, std::span<Variant> args, ScriptObject* me);
     const ProcInfo* FindGlobalProc(std::u16string_view name) const;
+    // Releases the fields of a script object that is going, without
+    // nesting releases (see interpreter.cpp).
+    void Bury(std::deque<Variant>&& fields);
     // The token that tells objects of the script whether this interpreter
     // still runs: false once it is destroyed.
     const std::shared_ptr<bool>& AliveToken() const noexcept { return alive_; }
@@ -220,6 +223,8 @@ private:
     // Set for the length of the interpreter's own call into a script
     // object, so the object knows the call did not come from the world.
     bool calling_script_object_ = false;
+    std::vector<std::deque<Variant>> buried_;
+    bool burying_ = false;
 };
 
 // An instance of a script class: a late-bound object whose public members
