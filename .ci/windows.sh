@@ -92,6 +92,7 @@ run_counted "monitors" cscript //nologo "$(vbs monitors.vbs)"
 run_counted "calling conventions" cscript //nologo "$(vbs calling.vbs)"
 run_counted "manifest" cscript //nologo "$(vbs manifest.vbs)" 'C:\scratch' 'C:\quibor15'
 run_counted "events through a buddy object" cscript //nologo "$(vbs events.vbs)"
+run_counted "form utilities, tooltips and media" cscript //nologo "$(vbs runtime.vbs)"
 run_counted "version (Wine's default)" cscript //nologo "$(vbs version.vbs)" default
 "$wine" reg add 'HKCU\Software\Wine' /v Version /d winxp /f >/dev/null 2>&1
 run_counted "version (Windows XP)" cscript //nologo "$(vbs version.vbs)" winxp

@@ -200,6 +200,17 @@ void Locale() {
     SysFreeString(error.bstrSource);
     SysFreeString(error.bstrDescription);
     error = {};
+    // The "parameter not found" marker where no optional parameter is.
+    VARIANT missing;
+    VariantInit(&missing);
+    missing.vt = VT_ERROR;
+    missing.scode = DISP_E_PARAMNOTFOUND;
+    Call(us, L"GetDayName", DISPATCH_METHOD, &missing, 1, &result, &error);
+    Check("late: a left-out argument that is not optional is error 449",
+          error.scode == static_cast<SCODE>(0x800A01C1), Hex(error.scode));
+    SysFreeString(error.bstrSource);
+    SysFreeString(error.bstrDescription);
+    error = {};
     VARIANT three[3] = {Long4(1), Long4(0), Long4(0)};
     Call(us, L"GetDayName", DISPATCH_METHOD, three, 3, &result, &error);
     Check("late: too many arguments is error 450", error.scode == static_cast<SCODE>(0x800A01C2), Hex(error.scode));
