@@ -150,6 +150,16 @@ TEST(Interpreter, ClassInstancesAndTheirLifetime) {
     EXPECT_EQ(run.Output(), "init\none reference left\nterm first\ngone\ninit\nterm held at the end\n");
 }
 
+TEST(Interpreter, ReleasingALongChainOfObjectsDoesNotNest) {
+    auto run = RunScript(
+        u"Class Node : Public Kid : End Class\n"
+        u"Dim root, cur, i : Set root = New Node : Set cur = root\n"
+        u"For i = 1 To 200000 : Set cur.Kid = New Node : Set cur = cur.Kid : Next\n"
+        u"Set cur = Nothing : Set root = Nothing : WScript.Echo \"released\"\n");
+    ASSERT_TRUE(run.Ok()) << run.Error();
+    EXPECT_EQ(run.Output(), "released\n");
+}
+
 TEST(Interpreter, QuitEndsTheRunWithItsCode) {
     auto run = RunScript(u"WScript.Echo 1\nOn Error Resume Next\nWScript.Quit 7\nWScript.Echo 2");
     EXPECT_EQ(run.outcome.kind, RunOutcome::Kind::Quit);
@@ -275,6 +285,17 @@ TEST(LateBinding, DefaultMemberAndPropertyArgumentsGoToTheResult) {
         u"WScript.Echo p.Items(\"b\"), p.Items(1), p.Items.Count\n");
     ASSERT_TRUE(run.Ok()) << run.Error();
     EXPECT_EQ(run.Output(), "42 42 43\n7 Probe\nsecond first 2\n");
+}
+
+TEST(LateBinding, ArgumentsGoToTheResultOnlyWhenItIsAnObject) {
+    auto run = RunWithProbe(
+        u"Dim p : Set p = CreateObject(\"Test.Probe\")\nOn Error Resume Next\n"
+        u"WScript.Echo p.Value(1)\nWScript.Echo Err.Number, Err.Source\nErr.Clear\n"
+        u"WScript.Echo p.Items(\"zz\")\nWScript.Echo Err.Number\n");
+    ASSERT_TRUE(run.Ok()) << run.Error();
+    // Value is a number, so the refusal of the argument stands; Items is a
+    // collection, whose own error for a missing key comes through.
+    EXPECT_EQ(run.Output(), "450 quibor15\n5\n");
 }
 
 TEST(LateBinding, VariablesGoByReferenceExpressionsByValue) {
