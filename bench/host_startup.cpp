@@ -80,6 +80,7 @@ class QuietHost : public script::ScriptHost {
 public:
     NumberFormat SystemNumberFormat() override { return {}; }
     String DateText(Date value) override { return VariantToString(Variant(value)); }
+    void Write(std::u16string_view text) override { benchmark::DoNotOptimize(text.size()); }
     void WriteLine(std::u16string_view line) override { benchmark::DoNotOptimize(line.size()); }
     ObjectRef CreateObject(std::u16string_view) override { RaiseRuntimeError(rt::kCannotCreateObject); }
     Date Now() override { return Date{40508.5}; }

@@ -94,6 +94,8 @@ String World::DateText(Date value) {
     return text;
 }
 
+void World::Write(std::u16string_view text) { out_ << script::ToUtf8(text); }
+
 void World::WriteLine(std::u16string_view line) { out_ << script::ToUtf8(line) << '\n'; }
 
 ObjectRef World::CreateObject(std::u16string_view progid) {

@@ -37,6 +37,7 @@ public:
     // --- script::ScriptHost
     NumberFormat SystemNumberFormat() override;
     String DateText(Date value) override;
+    void Write(std::u16string_view text) override;
     void WriteLine(std::u16string_view line) override;
     ObjectRef CreateObject(std::u16string_view progid) override;
     Date Now() override;

@@ -23,8 +23,14 @@ public:
     // both (the date alone when the time is midnight, the time alone on the
     // day zero).
     virtual String DateText(Date value) = 0;
+    // Text on standard output (WScript.StdOut.Write).
+    virtual void Write(std::u16string_view text) = 0;
     // One line of standard output (WScript.Echo).
-    virtual void WriteLine(std::u16string_view line) = 0;
+    virtual void WriteLine(std::u16string_view line) {
+        String text(line);
+        text += u'\n';
+        Write(text);
+    }
     // A new object by ProgID; raises 429 when there is no such class.
     virtual ObjectRef CreateObject(std::u16string_view progid) = 0;
     // The local date and time.

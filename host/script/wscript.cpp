@@ -62,6 +62,56 @@ private:
     std::vector<String> arguments_;
 };
 
+// WScript.StdOut: standard output as a text stream.
+class StdOutObject : public HostObject {
+public:
+    explicit StdOutObject(Interpreter& interp) : interp_(interp), alive_(interp.AliveToken()) {}
+
+    String TypeName() const override { return u"TextStream"; }
+
+    Variant Invoke(DispId id, uint16_t flags, std::span<Variant> args) override {
+        if (!*alive_) RaiseRuntimeError(rt::kActionNotSupported);
+        if (!IsGet(flags)) RaiseRuntimeError(rt::kMemberNotSupported);
+        switch (id) {
+            case kWrite:
+                ExpectArgs(args, 1, 1);
+                interp_.Host().Write(Text(args[0]));
+                return Variant();
+            case kWriteLine:
+                ExpectArgs(args, 0, 1);
+                interp_.Host().WriteLine(Given(args, 0) ? Text(args[0]) : String());
+                return Variant();
+            case kWriteBlankLines: {
+                ExpectArgs(args, 1, 1);
+                const Long n = VariantToLong(interp_.Plain(Variant(args[0].Deref())), interp_.Format());
+                if (n < 0 || n > 1000000) RaiseRuntimeError(rt::kInvalidProcedureCall);
+                for (Long i = 0; i < n; ++i) interp_.Host().WriteLine(u"");
+                return Variant();
+            }
+            case kClose:
+                ExpectArgs(args, 0, 0);
+                return Variant();
+            default:
+                RaiseRuntimeError(rt::kMemberNotSupported);
+        }
+    }
+
+private:
+    enum : DispId { kWrite = 1, kWriteLine, kWriteBlankLines, kClose };
+    std::span<const Member> Members() const override {
+        static constexpr Member kMembers[] = {
+            {u"Write", kWrite}, {u"WriteLine", kWriteLine}, {u"WriteBlankLines", kWriteBlankLines}, {u"Close", kClose}};
+        return kMembers;
+    }
+    String Text(const Variant& v) {
+        const Variant& x = v.Deref();
+        return x.IsNull() ? String(u"Null") : interp_.Text(x);
+    }
+
+    Interpreter& interp_;
+    std::shared_ptr<bool> alive_;
+};
+
 class WScriptObject : public HostObject {
 public:
     WScriptObject(Interpreter& interp, String script_path, std::vector<String> arguments)
@@ -105,6 +155,10 @@ public:
             case kName:
                 ExpectArgs(args, 0, 0);
                 return Variant(String(u"quibor15 script host"));
+            case kStdOut:
+                ExpectArgs(args, 0, 0);
+                if (!std_out_) std_out_ = ObjectRef(MakeRef<StdOutObject>(interp_));
+                return Variant(std_out_);
             default:
                 RaiseRuntimeError(rt::kMemberNotSupported);
         }
@@ -120,6 +174,7 @@ private:
         kScriptName,
         kScriptFullName,
         kName,
+        kStdOut,
     };
     std::span<const Member> Members() const override {
         static constexpr Member kMembers[] = {
@@ -131,6 +186,7 @@ private:
             {u"ScriptName", kScriptName},
             {u"ScriptFullName", kScriptFullName},
             {u"Name", kName},
+            {u"StdOut", kStdOut},
         };
         return kMembers;
     }
@@ -161,6 +217,7 @@ private:
     std::shared_ptr<bool> alive_;
     String path_;
     ObjectRef arguments_;
+    ObjectRef std_out_;
 };
 
 class ErrObject : public HostObject {

@@ -30,7 +30,12 @@ public:
         return DecimalText(static_cast<Long>(p.year)) + u"-" + two(p.month) + u"-" + two(p.day) + u" " + two(p.hour) +
                u":" + two(p.minute) + u":" + two(p.second);
     }
-    void WriteLine(std::u16string_view line) override { lines.push_back(Narrow(line)); }
+    // Text written without a line break joins the next line.
+    void Write(std::u16string_view text) override { pending += Narrow(text); }
+    void WriteLine(std::u16string_view line) override {
+        lines.push_back(pending + Narrow(line));
+        pending.clear();
+    }
     ObjectRef CreateObject(std::u16string_view progid) override {
         if (EqualsIgnoreCase(progid, u"VBA.Collection")) return ObjectRef(Collection::Create());
         auto it = factories.find(Narrow(progid));
@@ -46,6 +51,7 @@ public:
 
     NumberFormat format;
     std::vector<std::string> lines;
+    std::string pending;
     std::vector<std::string> boxes;
     std::map<std::string, std::function<ObjectRef()>> factories;
 

@@ -11,3 +11,9 @@ For Each a In WScript.Arguments : WScript.Echo "each", a : Next
 On Error Resume Next
 WScript.Echo WScript.Arguments(9)
 WScript.Echo Err.Number, Err.Description
+WScript.StdOut.Write "written "
+WScript.StdOut.Write "in parts"
+WScript.StdOut.WriteLine
+WScript.StdOut.WriteLine "a line of its own"
+WScript.StdOut.WriteBlankLines 2
+WScript.Echo TypeName(WScript.StdOut), WScript.Name
