@@ -83,8 +83,7 @@ public:
     using Copy = void (*)(const Item& from, Item* to);
     using Drop = void (*)(Item& item);
 
-    SnapshotEnum(std::vector<Item> items, Copy copy, Drop drop)
-        : items_(std::move(items)), copy_(copy), drop_(drop) {
+    SnapshotEnum(std::vector<Item> items, Copy copy, Drop drop) : items_(std::move(items)), copy_(copy), drop_(drop) {
         ServerModule::Get().ObjectCreated();
     }
     ~SnapshotEnum() {

@@ -18,6 +18,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// These build on the declarations of <windows.h>.
 #include <ocidl.h>
 #include <olectl.h>
 
@@ -50,8 +51,8 @@ struct ComFailure {
 // known); Invoke with by-reference arguments of any type and errors as
 // EXCEPINFO.
 HRESULT DispatchGetIDsOfNames(Object& object, const ClassDesc* cls, LPOLESTR* names, UINT count, DISPID* ids);
-HRESULT DispatchInvoke(Object& object, const ClassDesc* cls, DISPID id, WORD flags, DISPPARAMS* params,
-                       VARIANT* result, EXCEPINFO* exception, UINT* arg_error);
+HRESULT DispatchInvoke(Object& object, const ClassDesc* cls, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
+                       EXCEPINFO* exception, UINT* arg_error);
 
 // What every COM object of a class has beside its dual interface.
 class ComObjectBase : public IProvideClassInfo2,
@@ -164,7 +165,6 @@ ComObjectBase* NewClassObject(int class_index, ObjectRef core);
 // The dual interface of a component object of the library (a new
 // reference), nullptr for Nothing.
 IDispatch* ExportClassObject(const ObjectRef& object);
-
 
 template <class T>
 struct WireValue;

@@ -113,8 +113,8 @@ HRESULT DispatchGetIDsOfNames(Object& object, const ClassDesc* cls, LPOLESTR* na
     return hr;
 }
 
-HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, DISPPARAMS* params,
-                       VARIANT* result, EXCEPINFO* exception, UINT* arg_error) {
+HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
+                       EXCEPINFO* exception, UINT* arg_error) {
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     if (!params) params = &none;
     const bool assigning = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;

@@ -31,13 +31,15 @@ String ServerModule::Path() const {
     }
 }
 
-const ContextPtr& ServerModule::Context() {
-    if (!context_) {
+ContextPtr ServerModule::Context() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ContextPtr& context = contexts_[GetCurrentThreadId()];
+    if (!context) {
         auto windows = std::make_shared<win32::Win32Windows>();
         auto runtime = std::make_shared<win32::Win32Runtime>(windows, instance_);
-        context_ = std::make_shared<quibor15::Context>(std::move(runtime), std::move(windows));
+        context = std::make_shared<quibor15::Context>(std::move(runtime), std::move(windows));
     }
-    return context_;
+    return context;
 }
 
 HRESULT ServerModule::TypeLibrary(ITypeLib** library) {

@@ -11,7 +11,11 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// These build on the declarations of <windows.h>.
 #include <oaidl.h>
+
+#include <map>
+#include <mutex>
 
 #include "quibor15/context.hpp"
 #include "quibor15/typelib.hpp"
@@ -35,9 +39,11 @@ public:
     void Unlock() noexcept { InterlockedDecrement(&locks_); }
     bool CanUnload() const noexcept { return objects_ == 0 && locks_ == 0; }
 
-    // The context every object of this process is created in, made on
-    // first use.
-    const ContextPtr& Context();
+    // The context the objects of the calling thread are created in, made on
+    // first use. Each apartment (a thread of the host) has its own, as each
+    // host program has its own: the component's objects of one apartment are
+    // only ever called on its thread.
+    ContextPtr Context();
 
     // The type library resource of the DLL, loaded on first use (not
     // registered); the caller gets a new reference.
@@ -49,7 +55,8 @@ private:
     HINSTANCE instance_ = nullptr;
     volatile LONG objects_ = 0;
     volatile LONG locks_ = 0;
-    ContextPtr context_;
+    std::mutex mutex_;
+    std::map<DWORD, ContextPtr> contexts_;  // by thread
     ITypeLib* type_library_ = nullptr;
 };
 

@@ -107,8 +107,8 @@ Variant DispatchObject::Invoke(DispId id, uint16_t flags, std::span<Variant> arg
     if (assigning) {
         // An object assigned through a property that allows both takes the
         // reference form.
-        const bool by_reference = (flags & kInvokePropertyPutRef) &&
-                                  (!(flags & kInvokePropertyPut) || (n > 0 && args[n - 1].IsObject()));
+        const bool by_reference =
+            (flags & kInvokePropertyPutRef) && (!(flags & kInvokePropertyPut) || (n > 0 && args[n - 1].IsObject()));
         wflags = by_reference ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
     }
     DISPID put_id = DISPID_PROPERTYPUT;
@@ -250,8 +250,8 @@ GUID DefaultSource(IDispatch* object) {
             if (!(flags & IMPLTYPEFLAG_FDEFAULT) || !(flags & IMPLTYPEFLAG_FSOURCE)) continue;
             HREFTYPE ref = 0;
             ITypeInfo* events = nullptr;
-            if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &ref)) &&
-                SUCCEEDED(coclass->GetRefTypeInfo(ref, &events)) && events) {
+            if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &ref)) && SUCCEEDED(coclass->GetRefTypeInfo(ref, &events)) &&
+                events) {
                 TYPEATTR* events_attr = nullptr;
                 if (SUCCEEDED(events->GetTypeAttr(&events_attr)) && events_attr) {
                     iid = events_attr->guid;

@@ -16,6 +16,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// These build on the declarations of <windows.h>.
 #include <oaidl.h>
 
 #include "quibor15/object.hpp"

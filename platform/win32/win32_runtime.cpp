@@ -7,6 +7,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// These build on the declarations of <windows.h>.
 #include <olectl.h>
 
 #include <cerrno>
@@ -63,8 +64,8 @@ private:
 String ModuleFileName(void* module) {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD n = GetModuleFileNameW(static_cast<HMODULE>(module), buffer.data(),
-                                           static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            GetModuleFileNameW(static_cast<HMODULE>(module), buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return String();
         if (n < buffer.size()) return FromWide(buffer.data(), n);
         buffer.resize(buffer.size() * 2);
@@ -99,9 +100,7 @@ int32_t PixelsPerInch(int index) {
 // Twips per pixel as the forms runtime gives it: whole twips.
 Single TwipsPerPixel(int index) { return static_cast<Single>(kTwipsPerInch / PixelsPerInch(index)); }
 
-[[noreturn]] void DeviceError() {
-    throw AutomationError(57, kComponentSource, u"Device I/O error");
-}
+[[noreturn]] void DeviceError() { throw AutomationError(57, kComponentSource, u"Device I/O error"); }
 
 }  // namespace
 
@@ -148,10 +147,8 @@ ObjectRef Win32Runtime::App() {
 ObjectRef Win32Runtime::Screen() {
     if (!screen_) {
         std::vector<ReadOnlyObject::Member> members = {
-            {u"Width",
-             [] { return Variant(Single(GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(LOGPIXELSX))); }},
-            {u"Height",
-             [] { return Variant(Single(GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(LOGPIXELSY))); }},
+            {u"Width", [] { return Variant(Single(GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(LOGPIXELSX))); }},
+            {u"Height", [] { return Variant(Single(GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(LOGPIXELSY))); }},
             {u"TwipsPerPixelX", [] { return Variant(TwipsPerPixel(LOGPIXELSX)); }},
             {u"TwipsPerPixelY", [] { return Variant(TwipsPerPixel(LOGPIXELSY)); }},
         };
@@ -214,7 +211,7 @@ void Win32Runtime::OpenFile(int32_t number, const String& path, FileMode mode) {
         file.out = _wfopen(WidePtr(path), L"wb");
         if (!file.out) {
             RaiseRuntimeError(GetLastError() == ERROR_PATH_NOT_FOUND || errno == ENOENT ? rt::kPathNotFound
-                                                                                         : rt::kPathFileAccessError);
+                                                                                        : rt::kPathFileAccessError);
         }
     }
     files_.emplace(number, std::move(file));

@@ -49,8 +49,8 @@ public:
 private:
     struct OpenFileRecord {
         FileMode mode;
-        std::string data;      // an input file's bytes
-        size_t position = 0;   // read position in data
+        std::string data;     // an input file's bytes
+        size_t position = 0;  // read position in data
         std::FILE* out = nullptr;
     };
     OpenFileRecord& Get(int32_t number, FileMode mode);

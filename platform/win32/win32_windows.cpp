@@ -12,7 +12,6 @@
 
 #include <unordered_map>
 
-
 namespace quibor15::win32 {
 
 namespace {

@@ -95,9 +95,9 @@ private:
     void KeepLastError();
 
     std::unique_ptr<AnsiCodePage> code_page_;
-    HandleTable modules_;    // HMODULE
-    HandleTable resources_;  // HRSRC
-    HandleTable loaded_;     // HGLOBAL of LoadResource
+    HandleTable modules_;                                // HMODULE
+    HandleTable resources_;                              // HRSRC
+    HandleTable loaded_;                                 // HGLOBAL of LoadResource
     std::unordered_map<Handle, uint32_t> loaded_sizes_;  // the resource's size, by loaded handle
     std::unique_ptr<Entries> entries_;
     uint32_t last_error_ = 0;

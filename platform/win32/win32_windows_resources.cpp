@@ -24,8 +24,8 @@ Handle Win32Windows::FindResourceExA(Handle module, int32_t type, int32_t name, 
     // Module 0 is the program's own module.
     HMODULE hmodule = module ? static_cast<HMODULE>(modules_.Pointer(module)) : nullptr;
     if (module && !hmodule) return 0;
-    const HRSRC found = ::FindResourceExA(hmodule, MAKEINTRESOURCEA(type), MAKEINTRESOURCEA(name),
-                                          static_cast<WORD>(language));
+    const HRSRC found =
+        ::FindResourceExA(hmodule, MAKEINTRESOURCEA(type), MAKEINTRESOURCEA(name), static_cast<WORD>(language));
     KeepLastError();
     return resources_.Number(found);
 }
@@ -72,8 +72,9 @@ int32_t Win32Windows::FreeLibrary(Handle module) {
     const BOOL ok = ::FreeLibrary(hmodule);
     KeepLastError();
     // The same module may be loaded again under the same number.
-    if (ok && !::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
-                                    reinterpret_cast<LPCWSTR>(hmodule), &hmodule)) {
+    if (ok &&
+        !::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                              reinterpret_cast<LPCWSTR>(hmodule), &hmodule)) {
         modules_.Forget(module);
     }
     return ok ? 1 : 0;

@@ -9,6 +9,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// These build on the declarations of <windows.h>.
 #include <commctrl.h>
 
 #include <cstring>
@@ -73,15 +74,12 @@ int32_t Win32Windows::GetMonitorInfoA(Handle monitor, MonitorInfo& info) {
 
 int32_t Win32Windows::SetWindowPos(Handle hwnd, Handle insert_after, int32_t x, int32_t y, int32_t cx, int32_t cy,
                                    uint32_t flags) {
-    const BOOL ok =
-        ::SetWindowPos(UserHandle<HWND>(hwnd), UserHandle<HWND>(insert_after), x, y, cx, cy, flags);
+    const BOOL ok = ::SetWindowPos(UserHandle<HWND>(hwnd), UserHandle<HWND>(insert_after), x, y, cx, cy, flags);
     KeepLastError();
     return ok ? 1 : 0;
 }
 
-int32_t Win32Windows::SetForegroundWindow(Handle hwnd) {
-    return ::SetForegroundWindow(UserHandle<HWND>(hwnd)) ? 1 : 0;
-}
+int32_t Win32Windows::SetForegroundWindow(Handle hwnd) { return ::SetForegroundWindow(UserHandle<HWND>(hwnd)) ? 1 : 0; }
 
 int32_t Win32Windows::SendMessageA(Handle hwnd, uint32_t msg, int32_t wparam, int32_t lparam) {
     const LRESULT r = ::SendMessageA(UserHandle<HWND>(hwnd), msg, static_cast<WPARAM>(static_cast<intptr_t>(wparam)),
@@ -118,9 +116,8 @@ int32_t Win32Windows::SendMessageToolA(Handle hwnd, uint32_t msg, int32_t wparam
         text = Ansi(*tool.text);
         ti.lpszText = text.data();
     }
-    const LRESULT r =
-        ::SendMessageA(UserHandle<HWND>(hwnd), msg, static_cast<WPARAM>(static_cast<intptr_t>(wparam)),
-                       reinterpret_cast<LPARAM>(&ti));
+    const LRESULT r = ::SendMessageA(UserHandle<HWND>(hwnd), msg, static_cast<WPARAM>(static_cast<intptr_t>(wparam)),
+                                     reinterpret_cast<LPARAM>(&ti));
     KeepLastError();
     // The tooltip may fill the record (TTM_GETTOOLINFOA and the like).
     tool.flags = ti.uFlags;
@@ -132,8 +129,8 @@ int32_t Win32Windows::SendMessageToolA(Handle hwnd, uint32_t msg, int32_t wparam
 }
 
 Handle Win32Windows::CreateWindowExA(uint32_t ex_style, const String& class_name, const String& window_name,
-                                     uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height,
-                                     Handle parent, Handle menu, Handle instance) {
+                                     uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height, Handle parent,
+                                     Handle menu, Handle instance) {
     const std::string cls = Ansi(class_name);
     const std::string name = Ansi(window_name);
     HINSTANCE hinst = static_cast<HINSTANCE>(modules_.Pointer(instance));

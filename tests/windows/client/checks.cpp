@@ -51,8 +51,8 @@ IDispatch* Create(const wchar_t* progid) {
     CLSID clsid;
     if (FAILED(CLSIDFromProgID(progid, &clsid))) return nullptr;
     IDispatch* object = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                                reinterpret_cast<void**>(&object)))) {
+    if (FAILED(
+            CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&object)))) {
         return nullptr;
     }
     return object;
@@ -75,8 +75,8 @@ HRESULT Call(IDispatch* object, const wchar_t* name, WORD flags, VARIANT* args, 
     DISPPARAMS params = {reversed.data(), assigning ? &put : nullptr, count, assigning ? 1u : 0u};
     EXCEPINFO local = {};
     UINT arg_error = 0;
-    const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, info ? info : &local,
-                                      &arg_error);
+    const HRESULT hr =
+        object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, info ? info : &local, &arg_error);
     if (!info) {
         SysFreeString(local.bstrSource);
         SysFreeString(local.bstrDescription);

@@ -9,6 +9,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// These build on the declarations of <windows.h>.
 #include <oleauto.h>
 #include <olectl.h>
 

@@ -72,7 +72,9 @@ private:
 // {5B1F0C2E-7D44-4E1A-9A51-3C0F6B2D8E71}
 constexpr GUID kFormEvents = {0x5b1f0c2e, 0x7d44, 0x4e1a, {0x9a, 0x51, 0x3c, 0x0f, 0x6b, 0x2d, 0x8e, 0x71}};
 
-class FakeForm final : public IDispatch, public IProvideClassInfo2, public IConnectionPointContainer,
+class FakeForm final : public IDispatch,
+                       public IProvideClassInfo2,
+                       public IConnectionPointContainer,
                        public IConnectionPoint {
 public:
     ~FakeForm() {
@@ -280,8 +282,8 @@ void EventTests() {
     if (container) {
         CheckHr("events: FindConnectionPoint", container->FindConnectionPoint(DIID___clsQuiborWizardA, &point));
         IConnectionPoint* none = nullptr;
-        CheckHr("events: no connection point for another interface", container->FindConnectionPoint(IID_IDispatch, &none),
-                CONNECT_E_NOCONNECTION);
+        CheckHr("events: no connection point for another interface",
+                container->FindConnectionPoint(IID_IDispatch, &none), CONNECT_E_NOCONNECTION);
         container->Release();
     }
     if (!point) {

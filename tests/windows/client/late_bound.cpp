@@ -97,7 +97,8 @@ void Locale() {
     VariantInit(&args[1]);
     args[1].vt = VT_ERROR;
     args[1].scode = DISP_E_PARAMNOTFOUND;
-    CheckHr("late: FormatNumber with a left-out argument", Call(us, L"FormatNumber", DISPATCH_METHOD, args, 2, &result));
+    CheckHr("late: FormatNumber with a left-out argument",
+            Call(us, L"FormatNumber", DISPATCH_METHOD, args, 2, &result));
     CheckText("late: two places by default", TextOf(result), L"1,234.50");
     VariantClear(&result);
 
@@ -116,7 +117,8 @@ void Locale() {
     DISPID named_ids[1] = {2};
     DISPPARAMS params = {named, named_ids, 2, 1};
     EXCEPINFO info = {};
-    CheckHr("late: a named argument", us->Invoke(ids[0], IID_NULL, 0, DISPATCH_METHOD, &params, &result, &info, nullptr));
+    CheckHr("late: a named argument",
+            us->Invoke(ids[0], IID_NULL, 0, DISPATCH_METHOD, &params, &result, &info, nullptr));
     CheckText("late: UseGrouping False by name", TextOf(result), L"1234.50");
     VariantClear(&result);
 
@@ -206,8 +208,8 @@ void Locale() {
     missing.vt = VT_ERROR;
     missing.scode = DISP_E_PARAMNOTFOUND;
     Call(us, L"GetDayName", DISPATCH_METHOD, &missing, 1, &result, &error);
-    Check("late: a left-out argument that is not optional is error 449",
-          error.scode == static_cast<SCODE>(0x800A01C1), Hex(error.scode));
+    Check("late: a left-out argument that is not optional is error 449", error.scode == static_cast<SCODE>(0x800A01C1),
+          Hex(error.scode));
     SysFreeString(error.bstrSource);
     SysFreeString(error.bstrDescription);
     error = {};

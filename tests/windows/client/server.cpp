@@ -91,7 +91,8 @@ void EntryPoints(HMODULE module) {
     using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
     using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
     auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
-    auto can_unload = reinterpret_cast<CanUnloadNow>(reinterpret_cast<void*>(GetProcAddress(module, "DllCanUnloadNow")));
+    auto can_unload =
+        reinterpret_cast<CanUnloadNow>(reinterpret_cast<void*>(GetProcAddress(module, "DllCanUnloadNow")));
     Check("server: the four entry points", get && can_unload && GetProcAddress(module, "DllRegisterServer") &&
                                                GetProcAddress(module, "DllUnregisterServer"));
     if (!get || !can_unload) return;
@@ -115,8 +116,7 @@ void EntryPoints(HMODULE module) {
     IUnknown* outer = reinterpret_cast<IUnknown*>(factory);
     IUnknown* aggregated = nullptr;
     CheckHr("server: no aggregation",
-            factory->CreateInstance(outer, IID_IUnknown, reinterpret_cast<void**>(&aggregated)),
-            CLASS_E_NOAGGREGATION);
+            factory->CreateInstance(outer, IID_IUnknown, reinterpret_cast<void**>(&aggregated)), CLASS_E_NOAGGREGATION);
     factory->LockServer(TRUE);
     factory->Release();
     CheckHr("server: a live object keeps the DLL", can_unload(), S_FALSE);
