@@ -563,8 +563,8 @@ std::string EmitComAdapters(const TypeLibrary& lib) {
     o << "\n}  // namespace\n\nComObjectBase* NewClassObject(int class_index, ObjectRef core) {\n"
          "    switch (class_index) {\n";
     for (size_t ci = 0; ci < lib.classes.size(); ++ci) {
-        o << "        case " << ci << ":\n            return new Com_" << N(lib.classes[ci].name) << "(std::move(core), "
-          << ci << ");\n";
+        o << "        case " << ci << ":\n            return new Com_" << N(lib.classes[ci].name)
+          << "(std::move(core), " << ci << ");\n";
     }
     o << "    }\n    throw ComFailure{E_INVALIDARG};\n}\n\n}  // namespace quibor15::com\n";
     return o.str();
