@@ -26,17 +26,17 @@ enum class FileMode { Input, Output };
 namespace ev {
 inline constexpr DispId kClick = -600;
 inline constexpr DispId kDblClick = -601;
-inline constexpr DispId kKeyDown = -602;    // KeyCode (Integer, ByRef), Shift (Integer)
-inline constexpr DispId kKeyPress = -603;   // KeyAscii (Integer, ByRef; 0 swallows it)
+inline constexpr DispId kKeyDown = -602;   // KeyCode (Integer, ByRef), Shift (Integer)
+inline constexpr DispId kKeyPress = -603;  // KeyAscii (Integer, ByRef; 0 swallows it)
 inline constexpr DispId kKeyUp = -604;
 inline constexpr DispId kMouseDown = -605;  // Button, Shift (Integer), X, Y (Single)
 inline constexpr DispId kMouseMove = -606;
 inline constexpr DispId kMouseUp = -607;
 inline constexpr DispId kLoad = 1;
 inline constexpr DispId kResize = 2;
-inline constexpr DispId kUnload = 3;        // Cancel (Integer, ByRef)
+inline constexpr DispId kUnload = 3;  // Cancel (Integer, ByRef)
 inline constexpr DispId kGotFocus = 4;
-inline constexpr DispId kQueryUnload = 5;   // Cancel, UnloadMode (Integer, ByRef)
+inline constexpr DispId kQueryUnload = 5;  // Cancel, UnloadMode (Integer, ByRef)
 inline constexpr DispId kChange = 6;
 }  // namespace ev
 

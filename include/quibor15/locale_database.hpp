@@ -25,12 +25,12 @@ struct SystemTime {
 };
 
 namespace lcflags {
-inline constexpr uint32_t kDateShortDate = 0x1;  // DATE_SHORTDATE
-inline constexpr uint32_t kDateLongDate = 0x2;   // DATE_LONGDATE
-inline constexpr uint32_t kNormIgnoreCase = 0x1; // NORM_IGNORECASE
-inline constexpr uint32_t kMapLowerCase = 0x100; // LCMAP_LOWERCASE
-inline constexpr uint32_t kMapUpperCase = 0x200; // LCMAP_UPPERCASE
-inline constexpr uint32_t kLcidInstalled = 0x1;  // LCID_INSTALLED
+inline constexpr uint32_t kDateShortDate = 0x1;   // DATE_SHORTDATE
+inline constexpr uint32_t kDateLongDate = 0x2;    // DATE_LONGDATE
+inline constexpr uint32_t kNormIgnoreCase = 0x1;  // NORM_IGNORECASE
+inline constexpr uint32_t kMapLowerCase = 0x100;  // LCMAP_LOWERCASE
+inline constexpr uint32_t kMapUpperCase = 0x200;  // LCMAP_UPPERCASE
+inline constexpr uint32_t kLcidInstalled = 0x1;   // LCID_INSTALLED
 }  // namespace lcflags
 
 class LocaleDatabase {

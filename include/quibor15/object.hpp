@@ -15,9 +15,9 @@
 namespace quibor15 {
 
 using DispId = int32_t;
-inline constexpr DispId kDispIdValue = 0;      // the default member
-inline constexpr DispId kDispIdNewEnum = -4;   // the enumerator
-inline constexpr DispId kDispIdUnknown = -1;   // no such name
+inline constexpr DispId kDispIdValue = 0;     // the default member
+inline constexpr DispId kDispIdNewEnum = -4;  // the enumerator
+inline constexpr DispId kDispIdUnknown = -1;  // no such name
 
 // Invoke flags, combinable as in IDispatch::Invoke: a script's `x = o.P(1)`
 // arrives as Method | PropertyGet.

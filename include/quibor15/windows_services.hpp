@@ -123,8 +123,8 @@ public:
     // lParam a TOOLINFOA that the message may read and fill (TTM_*).
     virtual int32_t SendMessageToolA(Handle hwnd, uint32_t msg, int32_t wparam, ToolInfo& lparam) = 0;
     virtual Handle CreateWindowExA(uint32_t ex_style, const String& class_name, const String& window_name,
-                                   uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height,
-                                   Handle parent, Handle menu, Handle instance) = 0;
+                                   uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height, Handle parent,
+                                   Handle menu, Handle instance) = 0;
     virtual int32_t DestroyWindow(Handle hwnd) = 0;
     virtual int32_t GetWindowLongA(Handle hwnd, int32_t index) = 0;
     virtual int32_t SetWindowLongA(Handle hwnd, int32_t index, int32_t value) = 0;
@@ -153,8 +153,7 @@ public:
     // first character followed by a NUL (cut to reply_length - 1
     // characters); the rest of the buffer is left as it was. reply may be
     // nullptr (no reply wanted). Returns 0 or an MCI error code.
-    virtual uint32_t mciSendStringA(const String& command, String* reply, uint32_t reply_length,
-                                    Handle callback) = 0;
+    virtual uint32_t mciSendStringA(const String& command, String* reply, uint32_t reply_length, Handle callback) = 0;
     // Writes the message text of an error code into buffer as NUL-terminated
     // text (cut to length - 1), leaving the rest; returns non-zero on
     // success.
