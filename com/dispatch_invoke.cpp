@@ -117,6 +117,7 @@ HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, 
                        EXCEPINFO* exception, UINT* arg_error) {
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     if (!params) params = &none;
+    if ((params->cArgs && !params->rgvarg) || (params->cNamedArgs && !params->rgdispidNamedArgs)) return E_INVALIDARG;
     const bool assigning = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
     const ArgumentLayout layout = LayOut(*params, assigning);
     if (FAILED(layout.failure)) return layout.failure;

@@ -80,7 +80,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         ServerModule::Get().SetInstance(instance);
         quibor15::win32::InstallObjectExporter(&quibor15::com::ObjectRegistry::Get());
-        DisableThreadLibraryCalls(instance);
     }
     return TRUE;
 }

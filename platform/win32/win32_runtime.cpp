@@ -125,9 +125,17 @@ void Win32Runtime::ShowModal(const ObjectRef&) {
 }
 
 void Win32Runtime::Unload(const ObjectRef& form) {
-    // A host form unloads through the host's own Unload statement; the
-    // component asks the form to close, which is what Unload does to it.
-    if (form) LateCall(form, u"Hide", {});
+    // The forms runtime's Unload statement belongs to the host. Closing the
+    // form's window does the same from outside: the form hears QueryUnload
+    // and Unload, either of which may cancel. A form without a window is
+    // hidden.
+    if (!form) return;
+    const Long hwnd = VariantToLong(LateGet(form, u"hWnd"));
+    if (hwnd != 0) {
+        SendMessageW(reinterpret_cast<HWND>(static_cast<intptr_t>(hwnd)), WM_CLOSE, 0, 0);
+    } else {
+        LateCall(form, u"Hide", {});
+    }
 }
 
 ObjectRef Win32Runtime::App() {
