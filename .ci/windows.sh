@@ -39,6 +39,7 @@ echo "Build: $(( $(date +%s) - started )) s"
 
 # ---- a fresh Wine prefix, the DLL registered in it
 prefix=$(mktemp -d /tmp/quibor15-wine.XXXXXX)
+export HOME=${HOME:-/root}
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 # The system locale the locale tests expect.
 export LANG=en_US.UTF-8
@@ -51,7 +52,8 @@ trap cleanup EXIT
 # No display: Wine's null display driver still makes windows (tooltips,
 # the forms' windows) and reports one 1024 x 768 monitor.
 "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-"$wineserver" -w >/dev/null 2>&1 || true  # the desktop starts again with it
+# The desktop starts again with it once this session of Wine has ended.
+timeout 60 "$wineserver" -w >/dev/null 2>&1 || "$wineserver" -k >/dev/null 2>&1 || true
 
 install_dir=$prefix/drive_c/quibor15
 mkdir -p "$install_dir" "$prefix/drive_c/scratch"
