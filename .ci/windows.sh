@@ -23,8 +23,10 @@ done
 if ((${#missing[@]})); then
   echo "Installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q >/dev/null
-  apt-get install -y -q "${missing[@]}" >/dev/null
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo -E"
+  $sudo_cmd apt-get update -q >/dev/null
+  $sudo_cmd apt-get install -y -q "${missing[@]}" >/dev/null
 fi
 wine=$(command -v wine64 || true)
 [[ -n $wine ]] || wine=/usr/lib/wine/wine64
