@@ -126,6 +126,15 @@ int32_t World::MessageBox(const String& prompt, int32_t flags, const String& tit
     return runtime_->MsgBox(prompt, flags, title);
 }
 
+ObjectRef World::GlobalMemberOwner(std::u16string_view name) {
+    for (const ClassDesc& c : Library::Types().classes) {
+        if (!c.IsGlobal()) continue;
+        ObjectRef instance = library_->GlobalInstance(c.name);
+        if (instance && instance->GetIdOfName(name) != kDispIdUnknown) return instance;
+    }
+    return nullptr;
+}
+
 std::optional<Variant> World::ExtraMember(const ObjectRef& object, std::u16string_view name, uint16_t flags,
                                           std::span<Variant> args) {
     // form.Controls.AddArray(progid, name, count): a control array with

@@ -43,6 +43,7 @@ public:
     Date Now() override;
     const AnsiCodePage& CodePage() override;
     int32_t MessageBox(const String& prompt, int32_t flags, const String& title) override;
+    ObjectRef GlobalMemberOwner(std::u16string_view name) override;
     std::optional<Variant> ExtraMember(const ObjectRef& object, std::u16string_view name, uint16_t flags,
                                        std::span<Variant> args) override;
 

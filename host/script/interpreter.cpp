@@ -73,13 +73,14 @@ struct Interpreter::Frame {
 };
 
 struct Interpreter::Resolved {
-    enum class Kind { None, Variable, Constant, Proc, Member, Builtin, BuiltinConstant, Class };
+    enum class Kind { None, Variable, Constant, Proc, Member, Builtin, BuiltinConstant, Class, GlobalMember };
     Kind kind = Kind::None;
     Variant* var = nullptr;
     const Variant* constant = nullptr;
     const ProcInfo* proc = nullptr;
     const MemberInfo* member = nullptr;
     const Builtin* builtin = nullptr;
+    ObjectRef owner;  // GlobalMember: the global class instance
 };
 
 // Evaluated arguments. A variable goes by reference; an array element goes
@@ -470,6 +471,7 @@ void Interpreter::ExecAssign(const AssignStmt& s, Frame& f) {
                     return;
                 }
                 case Resolved::Kind::Builtin:
+                case Resolved::Kind::GlobalMember:
                 case Resolved::Kind::None:
                     AssignTo(*DeclareImplicit(t, f), std::move(value), s.is_set);
                     return;
@@ -568,6 +570,11 @@ void Interpreter::ExecCall(const CallStmt& s, Frame& f) {
                     EvalArgs(s.args, f, args);
                     CallBuiltin(callee, args.values);
                     return;
+                case Resolved::Kind::GlobalMember:
+                    EvalArgs(s.args, f, args);
+                    InvokeObject(r.owner, callee, kInvokeMethod, args.values);
+                    args.Finish();
+                    return;
                 case Resolved::Kind::Variable:
                 case Resolved::Kind::Constant: {
                     // An object variable called as a statement: its default member.
@@ -608,7 +615,8 @@ Interpreter::Flow Interpreter::ExecFor(const ForStmt& s, Frame& f) {
     Variant* counter = nullptr;
     if (r.kind == Resolved::Kind::Variable)
         counter = r.var;
-    else if (r.kind == Resolved::Kind::None || r.kind == Resolved::Kind::Builtin)
+    else if (r.kind == Resolved::Kind::None || r.kind == Resolved::Kind::Builtin ||
+             r.kind == Resolved::Kind::GlobalMember)
         counter = DeclareImplicit(var_expr, f);
     else
         RaiseScriptError(se::kIllegalAssignment, var_expr.name);
@@ -648,7 +656,8 @@ Interpreter::Flow Interpreter::ExecForEach(const ForEachStmt& s, Frame& f) {
     Variant* item = nullptr;
     if (r.kind == Resolved::Kind::Variable)
         item = r.var;
-    else if (r.kind == Resolved::Kind::None || r.kind == Resolved::Kind::Builtin)
+    else if (r.kind == Resolved::Kind::None || r.kind == Resolved::Kind::Builtin ||
+             r.kind == Resolved::Kind::GlobalMember)
         item = DeclareImplicit(var_expr, f);
     else
         RaiseScriptError(se::kIllegalAssignment, var_expr.name);
@@ -752,7 +761,8 @@ void Interpreter::ExecReDim(const ReDimStmt& s, Frame& f) {
         Variant* target = nullptr;
         if (r.kind == Resolved::Kind::Variable) {
             target = r.var;
-        } else if (r.kind == Resolved::Kind::None || r.kind == Resolved::Kind::Builtin) {
+        } else if (r.kind == Resolved::Kind::None || r.kind == Resolved::Kind::Builtin ||
+                   r.kind == Resolved::Kind::GlobalMember) {
             // ReDim declares the array when nothing of that name exists.
             target = DeclareVariable(name, f);
         } else {
@@ -845,6 +855,12 @@ Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f) {
         r.constant = c;
         return r;
     }
+    auto g = global_members_.find(key);
+    if (g == global_members_.end()) g = global_members_.emplace(key, host_.GlobalMemberOwner(key)).first;
+    if (g->second) {
+        r.kind = Resolved::Kind::GlobalMember;
+        r.owner = g->second;
+    }
     return r;
 }
 
@@ -931,6 +947,8 @@ Variant Interpreter::EvalName(const Expr& e, Frame& f) {
             return InvokeMember(*f.me, *r.member, kInvokeMethod | kInvokePropertyGet, {});
         case Resolved::Kind::Builtin:
             return CallBuiltin(e, {});
+        case Resolved::Kind::GlobalMember:
+            return InvokeObject(r.owner, e, kInvokeMethod | kInvokePropertyGet, {});
         case Resolved::Kind::Class:
             RaiseScriptError(rt::kTypeMismatch, e.name);
         case Resolved::Kind::None:
@@ -1040,6 +1058,12 @@ Variant Interpreter::EvalCall(const Expr& e, Frame& f) {
             case Resolved::Kind::Builtin: {
                 EvalArgs(e.args, f, args);
                 return CallBuiltin(t, args.values);
+            }
+            case Resolved::Kind::GlobalMember: {
+                EvalArgs(e.args, f, args);
+                Variant result = InvokeObject(r.owner, t, kInvokeMethod | kInvokePropertyGet, args.values);
+                args.Finish();
+                return result;
             }
             default:
                 pos_ = t.pos;

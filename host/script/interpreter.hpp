@@ -224,6 +224,8 @@ private:
     // object, so the object knows the call did not come from the world.
     bool calling_script_object_ = false;
     std::vector<std::deque<Variant>> buried_;
+    // The global classes' members by name, once looked up (Nothing: none).
+    std::unordered_map<String, ObjectRef> global_members_;
     bool burying_ = false;
 };
 

@@ -39,6 +39,14 @@ public:
     // A modal message box; returns the button pressed.
     virtual int32_t MessageBox(const String& prompt, int32_t flags, const String& title) = 0;
 
+    // The implicit instance of a global class that has a member of this name
+    // (FormCenter, OnTop), so scripts call such members without an object,
+    // as a program that references the library does; Nothing when none has.
+    virtual ObjectRef GlobalMemberOwner(std::u16string_view name) {
+        (void)name;
+        return nullptr;
+    }
+
     // A member the host adds to an object of the world that lacks it (the
     // world's form.Controls.AddArray); nullopt when there is none.
     virtual std::optional<Variant> ExtraMember(const ObjectRef& object, std::u16string_view name, uint16_t flags,
