@@ -1295,12 +1295,14 @@ bool Interpreter::TakesNoArguments(const ScriptObject& obj, DispId id, uint16_t 
     if (index < 0 || index >= static_cast<int>(cls.members.size())) return false;
     const MemberInfo& m = cls.members[index];
     if (m.field >= 0) return false;  // a field indexes or calls its value itself
-    const ProcInfo* proc = m.get ? m.get : m.method;
+    // Only a Property Get without parameters passes arguments on; a Sub or
+    // Function given too many is refused before it runs.
+    if (!m.get || !m.get->decl->params.empty()) return false;
     if (flags & (kInvokePropertyPut | kInvokePropertyPutRef)) {
         const ProcInfo* setter = (flags & kInvokePropertyPutRef) ? (m.set ? m.set : m.let) : (m.let ? m.let : m.set);
-        return setter && setter->decl->params.size() == 1 && proc && proc->decl->params.empty();
+        return !setter || setter->decl->params.size() == 1;
     }
-    return proc && proc->decl->params.empty();
+    return true;
 }
 
 Variant Interpreter::ApplyToDefault(const Variant& value, const Expr& member, uint16_t flags, std::span<Variant> args) {

@@ -298,6 +298,25 @@ TEST(LateBinding, ArgumentsGoToTheResultOnlyWhenItIsAnObject) {
     EXPECT_EQ(run.Output(), "450 quibor15\n5\n");
 }
 
+TEST(LateBinding, ScriptPropertiesPassArgumentsToTheirResult) {
+    auto run = RunScript(
+        u"Class Shelf\n"
+        u"  Private mItems\n"
+        u"  Private Sub Class_Initialize : Set mItems = CreateObject(\"VBA.Collection\") : mItems.Add \"book\", \"b\" "
+        u": End Sub\n"
+        u"  Public Property Get Items() : Set Items = mItems : End Property\n"
+        u"  Public Sub Touch() : WScript.Echo \"touched\" : End Sub\n"
+        u"End Class\n"
+        u"Dim s : Set s = New Shelf\n"
+        u"WScript.Echo s.Items(\"b\"), s.Items(1), s.Items.Count\n"
+        u"On Error Resume Next\n"
+        u"s.Touch 1\n"
+        u"WScript.Echo Err.Number\n");
+    ASSERT_TRUE(run.Ok()) << run.Error();
+    // A Sub given an argument it does not take is refused before it runs.
+    EXPECT_EQ(run.Output(), "book book 1\n450\n");
+}
+
 TEST(LateBinding, VariablesGoByReferenceExpressionsByValue) {
     auto run = RunWithProbe(
         u"Dim p, x, arr(0) : Set p = CreateObject(\"Test.Probe\") : x = 5 : arr(0) = 1\n"
