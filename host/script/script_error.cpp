@@ -55,7 +55,7 @@ String ScriptErrorDescription(int32_t number) {
         {453, u"Specified DLL function not found"},
         {455, u"Code resource lock error"},
         {457, u"This key is already associated with an element of this collection"},
-        {458, u"Variable uses an Automation type not supported in VBScript"},
+        {458, u"Variable uses an Automation type not supported in scripts"},
         {462, u"The remote server machine does not exist or is unavailable"},
         {481, u"Invalid picture"},
         {500, u"Variable is undefined"},
