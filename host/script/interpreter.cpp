@@ -1,5 +1,8 @@
 #include "host/script/interpreter.hpp"
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <new>
 
 #include "host/script/operators.hpp"
@@ -256,8 +259,32 @@ const ProcInfo* Interpreter::FindGlobalProc(std::u16string_view name) const {
 
 // ---------------------------------------------------------------- running
 
+// The stack this thread may use: half its limit (at most 32 MB), so that
+// the component's own frames below a script call still have room.
+static size_t StackBudget() {
+    size_t bytes = size_t{8} << 20;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_STACK, &limit) == 0) {
+        bytes = limit.rlim_cur == RLIM_INFINITY ? size_t{64} << 20 : static_cast<size_t>(limit.rlim_cur);
+    }
+    return std::min(bytes, size_t{64} << 20) / 2;
+}
+
+// Deep recursion through script calls, nested expressions and the
+// component's own calls back into the script ends with "Out of stack space"
+// before the process stack could overflow.
+void Interpreter::CheckStack() const {
+    const char probe = 0;
+    if (stack_base_ && stack_base_ > &probe && static_cast<size_t>(stack_base_ - &probe) > stack_budget_) {
+        RaiseScriptError(se::kOutOfStackSpace);
+    }
+}
+
 RunOutcome Interpreter::Run() {
     RunOutcome outcome;
+    const char base = 0;
+    stack_base_ = &base;
+    stack_budget_ = StackBudget();
     Frame top;
     try {
         try {
@@ -300,6 +327,7 @@ RunOutcome Interpreter::Run() {
         } catch (...) {
         }
     }
+    stack_base_ = nullptr;
     return outcome;
 }
 
@@ -1018,6 +1046,7 @@ void Interpreter::EvalArgs(const std::vector<ExprPtr>& exprs, Frame& f, Args& ar
 }
 
 Variant Interpreter::EvalCall(const Expr& e, Frame& f) {
+    CheckStack();
     const Expr& t = *e.target;
     Args args;
     if (t.kind == ExprKind::Name) {
@@ -1111,6 +1140,7 @@ Variant Interpreter::EvalMember(const Expr& e, Frame& f) {
 }
 
 Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
+    CheckStack();
     if (e.op == Op::Is) {
         const Variant a = Eval(*e.target, f);
         const Variant b = Eval(*e.rhs, f);
@@ -1179,6 +1209,7 @@ Variant Interpreter::EvalNew(const Expr& e, Frame& f) {
 
 Variant Interpreter::CallProc(const ProcInfo& proc, std::span<Variant> args, ScriptObject* me) {
     DepthGuard depth(depth_);
+    CheckStack();
     const ProcDecl& decl = *proc.decl;
     if (args.size() != decl.params.size()) RaiseScriptError(rt::kWrongArgumentCount, decl.name);
     ObjectRef keep;

@@ -148,6 +148,7 @@ private:
     template <class F>
     Variant FromOutside(F call);
     void Fail(RunOutcome& outcome, const ScriptError& e) const;
+    void CheckStack() const;
 
     void Prepare();
     std::unique_ptr<ProcInfo> PrepareProc(const ProcDecl& decl, const ClassInfo* owner);
@@ -224,6 +225,9 @@ private:
     // object, so the object knows the call did not come from the world.
     bool calling_script_object_ = false;
     std::vector<std::deque<Variant>> buried_;
+    // Where Run started on the stack, and how far below it script code may go.
+    const char* stack_base_ = nullptr;
+    size_t stack_budget_ = 0;
     // The global classes' members by name, once looked up (Nothing: none).
     std::unordered_map<String, ObjectRef> global_members_;
     bool burying_ = false;

@@ -111,6 +111,15 @@ TEST(Interpreter, DeepRecursionEndsWithOutOfStackSpace) {
     EXPECT_EQ(run.outcome.kind, RunOutcome::Kind::Failed);
     EXPECT_EQ(run.outcome.number, 28);
     EXPECT_EQ(Narrow(run.outcome.description), "Out of stack space");
+
+    // Each level deep in parentheses as well: the stack itself is watched.
+    String nested = u"Function Nest(n)\n  Nest = 1 + ";
+    for (int i = 0; i < 150; ++i) nested += u"(";
+    nested += u"Nest(n + 1)";
+    for (int i = 0; i < 150; ++i) nested += u")";
+    nested += u"\nEnd Function\nWScript.Echo Nest(0)";
+    auto deep = RunScript(nested);
+    EXPECT_EQ(deep.outcome.number, 28);
 }
 
 TEST(Interpreter, NumbersReadAndPrintInTheSystemFormat) {
