@@ -69,6 +69,7 @@ Sub Parsing()
     On Error Resume Next
     us.LocaleCDate "13/45/2010"
     WScript.Echo "  ""13/45/2010"" is no date:", Err.Source & ": " & Err.Description
+    Err.Clear
 End Sub
 
 ' ---- 4. The thirteen-digit string code.
