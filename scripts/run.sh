@@ -4,5 +4,5 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUIBOR15_BUILD_DIR:-$root/build}
-bash "$root/scripts/build.sh" >/dev/null
+bash "$root/scripts/build.sh" quibor15_cmd >/dev/null
 exec "$build/host/quibor15" run "$@"
