@@ -34,40 +34,6 @@ inline headless::HeadlessRuntime::Options LibraryApp() {
     return options;
 }
 
-// Windows does not count the default-locale aliases as installed locales.
-class WithoutDefaultAliases : public LocaleDatabase {
-public:
-    explicit WithoutDefaultAliases(std::shared_ptr<LocaleDatabase> inner) : inner_(std::move(inner)) {}
-    int32_t SystemDefaultLcid() const override { return inner_->SystemDefaultLcid(); }
-    bool IsInstalled(int32_t lcid) const override {
-        return lcid != 0 && lcid != 0x400 && lcid != 0x800 && inner_->IsInstalled(lcid);
-    }
-    std::optional<std::u16string> GetInfo(int32_t lcid, uint32_t lctype) const override {
-        return inner_->GetInfo(lcid, lctype);
-    }
-    std::optional<std::u16string> FormatDate(int32_t lcid, uint32_t flags, const SystemTime& time,
-                                             const std::u16string* picture) const override {
-        return inner_->FormatDate(lcid, flags, time, picture);
-    }
-    std::optional<std::u16string> FormatTime(int32_t lcid, uint32_t flags, const SystemTime& time,
-                                             const std::u16string* picture) const override {
-        return inner_->FormatTime(lcid, flags, time, picture);
-    }
-    std::vector<std::u16string> DatePictures(int32_t lcid, uint32_t flags) const override {
-        return inner_->DatePictures(lcid, flags);
-    }
-    std::vector<std::u16string> TimePictures(int32_t lcid) const override { return inner_->TimePictures(lcid); }
-    int32_t Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const override {
-        return inner_->Compare(lcid, flags, a, b);
-    }
-    std::optional<std::u16string> MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const override {
-        return inner_->MapCase(lcid, flags, text);
-    }
-
-private:
-    std::shared_ptr<LocaleDatabase> inner_;
-};
-
 // The world, with a Windows of type W (SimWindows or a test's variant).
 template <class W = sim::SimWindows>
 class LanguageWorldOf : public ::testing::Test {
@@ -78,9 +44,7 @@ protected:
         UseLocales(fixture);
     }
 
-    void UseLocales(std::shared_ptr<LocaleDatabase> database) {
-        windows->SetLocaleDatabase(std::make_shared<WithoutDefaultAliases>(std::move(database)));
-    }
+    void UseLocales(std::shared_ptr<LocaleDatabase> database) { windows->SetLocaleDatabase(std::move(database)); }
 
     LanguageModuleState& Module() { return context->ModuleState<LanguageModuleState>(); }
     ResourceLoaderState& Loader() { return context->ModuleState<ResourceLoaderState>(); }

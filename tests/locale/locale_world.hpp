@@ -25,42 +25,6 @@ inline constexpr Long kFrFr = 0x040C;
 inline constexpr Long kRuRu = 0x0419;
 inline constexpr Long kJaJp = 0x0411;
 
-// Windows does not count the default-locale aliases (0, LOCALE_USER_DEFAULT,
-// LOCALE_SYSTEM_DEFAULT) as installed locales; this keeps a staged database
-// to that rule while answering everything else as it does.
-class InstalledAliasesExcluded : public LocaleDatabase {
-public:
-    explicit InstalledAliasesExcluded(std::shared_ptr<LocaleDatabase> inner) : inner_(std::move(inner)) {}
-    int32_t SystemDefaultLcid() const override { return inner_->SystemDefaultLcid(); }
-    bool IsInstalled(int32_t lcid) const override {
-        return lcid != 0 && lcid != 0x400 && lcid != 0x800 && inner_->IsInstalled(lcid);
-    }
-    std::optional<std::u16string> GetInfo(int32_t lcid, uint32_t lctype) const override {
-        return inner_->GetInfo(lcid, lctype);
-    }
-    std::optional<std::u16string> FormatDate(int32_t lcid, uint32_t flags, const SystemTime& time,
-                                             const std::u16string* picture) const override {
-        return inner_->FormatDate(lcid, flags, time, picture);
-    }
-    std::optional<std::u16string> FormatTime(int32_t lcid, uint32_t flags, const SystemTime& time,
-                                             const std::u16string* picture) const override {
-        return inner_->FormatTime(lcid, flags, time, picture);
-    }
-    std::vector<std::u16string> DatePictures(int32_t lcid, uint32_t flags) const override {
-        return inner_->DatePictures(lcid, flags);
-    }
-    std::vector<std::u16string> TimePictures(int32_t lcid) const override { return inner_->TimePictures(lcid); }
-    int32_t Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const override {
-        return inner_->Compare(lcid, flags, a, b);
-    }
-    std::optional<std::u16string> MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const override {
-        return inner_->MapCase(lcid, flags, text);
-    }
-
-private:
-    std::shared_ptr<LocaleDatabase> inner_;
-};
-
 struct LocaleWorld {
     std::shared_ptr<sim::SimWindows> windows;
     ContextPtr context;
@@ -92,7 +56,7 @@ inline LocaleWorld IcuWorld(int code_page = 1252, Long system_default = kEnUs) {
 }
 
 inline LocaleWorld FixtureWorld(std::shared_ptr<sim::FixtureLocaleDatabase> database, int code_page = 1252) {
-    return WorldOn(std::make_shared<InstalledAliasesExcluded>(std::move(database)), code_page);
+    return WorldOn(std::move(database), code_page);
 }
 
 // The catalogue of the real database, built once for the tests that only
