@@ -1,0 +1,44 @@
+// What the built-in function families (builtins_*.cpp) share: reading
+// arguments, and each family's table.
+#pragma once
+
+#include <span>
+
+#include "host/script/builtins.hpp"
+#include "host/script/interpreter.hpp"
+#include "host/script/lexer.hpp"
+#include "host/script/text.hpp"
+#include "quibor15/primitives.hpp"
+
+namespace quibor15::script::builtins {
+
+using Args = std::span<Variant>;
+
+inline const Variant& Arg(Args args, size_t i) { return args[i].Deref(); }
+inline bool Given(Args args, size_t i) { return i < args.size() && !Arg(args, i).IsMissing(); }
+
+// An argument read through an object's default member.
+inline Variant Value(Interpreter& in, Args args, size_t i) { return in.Plain(Variant(Arg(args, i))); }
+
+inline String TextArg(Interpreter& in, Args args, size_t i) { return in.Text(Value(in, args, i)); }
+inline Long LongArg(Interpreter& in, Args args, size_t i) { return VariantToLong(Value(in, args, i), in.Format()); }
+inline double DoubleArg(Interpreter& in, Args args, size_t i) {
+    return VariantToDouble(Value(in, args, i), in.Format());
+}
+inline bool CompareTextArg(Interpreter& in, Args args, size_t i) { return Given(args, i) && LongArg(in, args, i) == 1; }
+
+inline Variant Bool(bool b) { return Variant(Boolean::From(b)); }
+inline Variant Str(String s) { return Variant(std::move(s)); }
+
+[[noreturn]] inline void InvalidCall() { RaiseScriptError(rt::kInvalidProcedureCall); }
+
+// max_args of a function that takes any number.
+inline constexpr int kMany = 1 << 20;
+
+std::span<const Builtin> ConversionBuiltins();
+std::span<const Builtin> TextBuiltins();
+std::span<const Builtin> ArrayBuiltins();
+std::span<const Builtin> NumberBuiltins();
+std::span<const Builtin> DateBuiltins();
+
+}  // namespace quibor15::script::builtins

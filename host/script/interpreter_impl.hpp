@@ -1,0 +1,129 @@
+// The interpreter's inner parts, shared by the files that run statements,
+// expressions, calls and objects (interpreter*.cpp, script_object.cpp).
+#pragma once
+
+#include <deque>
+#include <unordered_map>
+#include <vector>
+
+#include "host/script/interpreter.hpp"
+#include "host/script/operators.hpp"
+#include "host/script/text.hpp"
+
+namespace quibor15::script {
+
+// Deeper recursion is refused with "Out of stack space" long before the
+// process stack could run out.
+inline constexpr int kMaxCallDepth = 600;
+
+// The most elements a Dim or ReDim makes (each is a Variant).
+inline constexpr uint64_t kMaxArrayElements = uint64_t{1} << 24;
+
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : depth_(depth) {
+        if (++depth_ > kMaxCallDepth) {
+            --depth_;
+            RaiseScriptError(se::kOutOfStackSpace);
+        }
+    }
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
+inline Variant LiteralValue(const Literal& lit) {
+    using K = Literal::Kind;
+    switch (lit.kind) {
+        case K::Empty:
+            return Variant();
+        case K::Null:
+            return Variant::Null();
+        case K::Nothing:
+            return Variant::Nothing();
+        case K::Boolean:
+            return Variant(Boolean::From(lit.number != 0));
+        case K::Integer:
+            return Variant(static_cast<Integer>(lit.number));
+        case K::Long:
+            return Variant(static_cast<Long>(lit.number));
+        case K::Double:
+            return Variant(static_cast<Double>(lit.number));
+        case K::String:
+            return Variant(lit.text);
+        case K::Date:
+            return Variant(Date{lit.number});
+    }
+    return Variant();
+}
+
+// A plain copy of a value: never a reference to someone's variable.
+inline Variant Copy(const Variant& v) { return Variant(v.Deref()); }
+
+struct Interpreter::Frame {
+    const ProcInfo* proc = nullptr;  // null: the top level
+    ScriptObject* me = nullptr;
+    std::deque<Variant> slots;
+    std::unordered_map<String, uint32_t> implicit;
+    std::vector<ObjectRef> with_objects;  // the objects of the open With blocks
+    bool resume_next = false;
+};
+
+struct Interpreter::Resolved {
+    enum class Kind { None, Variable, Constant, Proc, Member, Builtin, BuiltinConstant, Class, GlobalMember };
+    Kind kind = Kind::None;
+    Variant* var = nullptr;
+    const Variant* constant = nullptr;
+    const ProcInfo* proc = nullptr;
+    const MemberInfo* member = nullptr;
+    const Builtin* builtin = nullptr;
+    ObjectRef owner;  // GlobalMember: the global class instance
+};
+
+// Evaluated arguments. A variable goes by reference; an array element goes
+// as a copy that is written back after the call, so a callee that resizes
+// the array cannot leave a dangling reference behind.
+struct Interpreter::Args {
+    std::vector<Variant> values;
+    std::deque<Variant> temps;
+    struct WriteBack {
+        Variant* array = nullptr;
+        std::vector<int32_t> indices;
+        Variant* temp = nullptr;
+    };
+    std::vector<WriteBack> writebacks;
+
+    void Finish() {
+        for (WriteBack& wb : writebacks) {
+            SafeArray* a = wb.array->Deref().Array();
+            if (!a) continue;
+            try {
+                a->At(wb.indices) = Copy(*wb.temp);
+            } catch (const AutomationError&) {
+                // The element is gone: the callee resized the array.
+            }
+        }
+    }
+};
+
+// Script code that the world calls (an event, a buddy call, a modal
+// handler) and that fails without handling the error ends the script, as
+// the error is the script's own: the caller in the world still sees the
+// error, but whatever it does with it, the script stops with this report
+// at its next step.
+template <class F>
+Variant Interpreter::FromOutside(F call) {
+    if (quitting_ || fatal_) return Variant();
+    try {
+        return call();
+    } catch (ScriptError& e) {
+        NoteError(e);
+        if (!fatal_) fatal_ = std::make_unique<ScriptError>(e);
+        throw;
+    }
+}
+
+}  // namespace quibor15::script
