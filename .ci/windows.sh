@@ -36,7 +36,7 @@ wineserver=$(command -v wineserver || true)
 # ---- build
 cmake -S com -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$build" --target quibor15 com_client win32_backend_test -j "$jobs"
+cmake --build "$build" --target quibor15 com_client win32_backend_test dialogs_test -j "$jobs"
 echo "Build: $(( $(date +%s) - started )) s"
 
 # ---- a fresh Wine prefix, the DLL registered in it
@@ -60,7 +60,7 @@ timeout 60 "$wineserver" -w >/dev/null 2>&1 || "$wineserver" -k >/dev/null 2>&1 
 install_dir=$prefix/drive_c/quibor15
 mkdir -p "$install_dir" "$prefix/drive_c/scratch"
 cp "$build/quibor15.dll" "$build/tests-windows/com_client.exe" "$build/tests-windows/win32_backend_test.exe" \
-  "$install_dir/"
+  "$build/tests-windows/dialogs_test.exe" "$install_dir/"
 dll='C:\quibor15\quibor15.dll'
 
 passed=0
@@ -108,6 +108,7 @@ run_counted "version (Windows XP)" cscript //nologo "$(vbs version.vbs)" winxp
 "$wine" reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1
 run_counted "C++ client" 'C:\quibor15\com_client.exe' "$dll"
 run_counted "Windows backends" 'C:\quibor15\win32_backend_test.exe' "$dll"
+run_counted "the component's own dialogs" 'C:\quibor15\dialogs_test.exe'
 
 # Unregistering removes the ProgIDs again.
 if "$wine" regsvr32 /s /u "$dll" >/dev/null 2>&1; then pass "regsvr32 /u unregisters the DLL"; else fail "regsvr32 /u unregisters the DLL"; fi

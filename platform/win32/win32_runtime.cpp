@@ -10,11 +10,14 @@
 // These build on the declarations of <windows.h>.
 #include <olectl.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 #include "platform/win32/dispatch_object.hpp"
+#include "platform/win32/forms_engine.hpp"
 #include "platform/win32/win32_text.hpp"
 #include "quibor15/convert.hpp"
 #include "quibor15/primitives.hpp"
@@ -26,7 +29,6 @@ namespace {
 
 constexpr int32_t kHighestFileNumber = 511;
 constexpr int32_t kHighestFreeFile = 255;
-constexpr int32_t kTwipsPerInch = 1440;
 
 // A read-only object whose members are computed on each read: App and
 // Screen. Each member answers a property read or a call without arguments.
@@ -90,15 +92,8 @@ String BaseNameOf(const String& file) {
     return name;
 }
 
-int32_t PixelsPerInch(int index) {
-    HDC dc = GetDC(nullptr);
-    const int value = dc ? GetDeviceCaps(dc, index) : 96;
-    if (dc) ReleaseDC(nullptr, dc);
-    return value > 0 ? value : 96;
-}
-
 // Twips per pixel as the forms runtime gives it: whole twips.
-Single TwipsPerPixel(int index) { return static_cast<Single>(kTwipsPerInch / PixelsPerInch(index)); }
+Single TwipsPerPixel(int index) { return static_cast<Single>(forms::TwipsPerPixel(index == LOGPIXELSY)); }
 
 [[noreturn]] void DeviceError() { throw AutomationError(57, kComponentSource, u"Device I/O error"); }
 
@@ -113,23 +108,33 @@ Win32Runtime::~Win32Runtime() {
     }
 }
 
-ObjectRef Win32Runtime::NewForm(std::u16string_view name) {
-    throw AutomationError(rt::kActionNotSupported, kComponentSource,
-                          u"The form " + String(name) +
-                              u" cannot be shown: the Windows build of quibor15 has no forms engine of its own yet");
+forms::Engine& Win32Runtime::Engine() {
+    if (!engine_) engine_ = std::make_unique<forms::Engine>(static_cast<HINSTANCE>(module_));
+    return *engine_;
 }
 
-void Win32Runtime::ShowModal(const ObjectRef&) {
-    throw AutomationError(rt::kActionNotSupported, kComponentSource,
-                          u"The Windows build of quibor15 cannot show forms of its own yet");
+ObjectRef Win32Runtime::NewForm(std::u16string_view name) { return ObjectRef(Engine().NewForm(name)); }
+
+void Win32Runtime::ShowModal(const ObjectRef& form) {
+    auto* own = dynamic_cast<forms::Form*>(form.Get());
+    if (!own) {
+        throw AutomationError(rt::kActionNotSupported, kComponentSource,
+                              u"Only forms of the component's own forms engine are shown modally by it");
+    }
+    Engine().RunModal(*own);
 }
 
 void Win32Runtime::Unload(const ObjectRef& form) {
+    if (!form) return;
+    if (auto* own = dynamic_cast<forms::Form*>(form.Get())) {
+        Ref<forms::Form> hold(own);
+        own->Unload(forms::kUnloadFromCode);
+        return;
+    }
     // The forms runtime's Unload statement belongs to the host. Closing the
     // form's window does the same from outside: the form hears QueryUnload
     // and Unload, either of which may cancel. A form without a window is
     // hidden.
-    if (!form) return;
     const Long hwnd = VariantToLong(LateGet(form, u"hWnd"));
     if (hwnd != 0) {
         SendMessageW(reinterpret_cast<HWND>(static_cast<intptr_t>(hwnd)), WM_CLOSE, 0, 0);
@@ -167,11 +172,12 @@ ObjectRef Win32Runtime::Screen() {
 
 ObjectRef Win32Runtime::NewFont() {
     // The standard font object with the forms runtime's default face.
-    wchar_t face[] = L"MS Sans Serif";
+    wchar_t face[std::size(forms::kDefaultFontName)];
+    std::copy(std::begin(forms::kDefaultFontName), std::end(forms::kDefaultFontName), face);
     FONTDESC desc = {};
     desc.cbSizeofstruct = sizeof desc;
     desc.lpstrName = face;
-    desc.cySize.int64 = 82500;  // 8.25 points
+    desc.cySize.int64 = static_cast<LONGLONG>(forms::kDefaultFontSize * 10000);
     desc.sWeight = FW_NORMAL;
     desc.sCharset = ANSI_CHARSET;
     IDispatch* font = nullptr;
@@ -282,6 +288,7 @@ void Win32Runtime::PumpEvents() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if (engine_ && engine_->PreTranslate(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -7,14 +7,15 @@
 // the message loop.
 //
 // Forms of the component's own (the language dialog and the monitor
-// chooser) need a forms engine that this build does not have yet: NewForm
-// raises error 445 with a description that says so.
+// chooser) are real windows of the forms engine (forms_engine.hpp), made
+// on first use.
 #pragma once
 
 #include <cstdio>
 #include <map>
 #include <memory>
 
+#include "platform/win32/forms_engine.hpp"
 #include "platform/win32/win32_windows.hpp"
 #include "quibor15/host_runtime.hpp"
 
@@ -46,6 +47,9 @@ public:
     double SecondsSinceMidnight() override;
     void PumpEvents() override;
 
+    // The forms engine of this thread's forms.
+    forms::Engine& Engine();
+
 private:
     struct OpenFileRecord {
         FileMode mode;
@@ -59,6 +63,7 @@ private:
     void* module_;
     ObjectRef app_;
     ObjectRef screen_;
+    std::unique_ptr<forms::Engine> engine_;
     std::map<int32_t, OpenFileRecord> files_;
 };
 

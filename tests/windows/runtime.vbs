@@ -59,19 +59,4 @@ Check "checkError gives the system's text", Len(movie.checkError) > 0, True
 Set player = CreateObject("quibor15.clsQuiborWUIMMMP3A")
 Check "GetLastBackSlash", player.GetLastBackSlash("C:\music\album\song.mp3"), "song.mp3"
 
-' The two dialogs with forms of the component's own say that this build
-' cannot show them yet.
-Dim monitors, language, result
-Set monitors = CreateObject("quibor15.clsQuiborMonitorsA")
-On Error Resume Next
-result = monitors.ShowMonitorDialog("Prompt", "Caption")
-Check "the monitor chooser is not available: error 445", Err.Number, 445
-Check "and says why", InStr(Err.Description, "frmQUIBORMonitorA cannot be shown") > 0, True
-Err.Clear
-Set language = CreateObject("quibor15.clsQuiborWUillsA")
-language.UIShowLLS
-Check "the language dialog is not available: error 445", Err.Number, 445
-Check "and says why", InStr(Err.Description, "frmQUIBORWuillsA cannot be shown") > 0, True
-Err.Clear
-On Error GoTo 0
 WScript.Echo "DONE"

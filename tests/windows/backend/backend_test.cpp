@@ -217,7 +217,12 @@ void Runtime(win32::Win32Runtime& runtime, const String& folder) {
     auto without_window = MakeRef<HostForm>(0);
     runtime.Unload(ObjectRef(without_window));
     Check("Unload hides a form without a window", without_window->hidden_);
-    Check("the component's own forms are not available", ErrorOf([&] { runtime.NewForm(u"frmX"); }) == 445);
+    // A form of the component's own is a real window until it unloads.
+    const ObjectRef own = runtime.NewForm(u"frmX");
+    HWND own_window = reinterpret_cast<HWND>(static_cast<intptr_t>(VariantToLong(LateGet(own, u"hWnd"))));
+    Check("a form of the component's own has a window", IsWindow(own_window) != FALSE);
+    runtime.Unload(own);
+    Check("Unload destroys it", !IsWindow(own_window));
 }
 
 void Text() {

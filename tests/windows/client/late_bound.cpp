@@ -235,31 +235,12 @@ void Properties() {
     play->Release();
 }
 
-// The two dialogs of the component's own need a forms engine the Windows
-// build does not have yet: a clear error, not a crash.
-void Dialogs() {
-    IDispatch* language = Create(L"quibor15.clsQuiborWUillsA");
-    Check("late: create clsQuiborWUillsA", language != nullptr);
-    if (language) {
-        VARIANT result;
-        VariantInit(&result);
-        EXCEPINFO error = {};
-        const HRESULT hr = Call(language, L"UIShowLLS", DISPATCH_METHOD, nullptr, 0, &result, &error);
-        Check("late: UIShowLLS says the dialog is not available",
-              hr == DISP_E_EXCEPTION && error.scode == static_cast<SCODE>(0x800A01BD), Hex(error.scode));
-        SysFreeString(error.bstrSource);
-        SysFreeString(error.bstrDescription);
-        language->Release();
-    }
-}
-
 }  // namespace
 
 void LateBoundTests() {
     Names();
     Locale();
     Properties();
-    Dialogs();
 }
 
 }  // namespace client
