@@ -43,27 +43,20 @@ std::wstring ClassOf(HWND hwnd) {
     return buffer;
 }
 
+BOOL CALLBACK Collect(HWND hwnd, LPARAM data) {
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
+    return TRUE;
+}
+
 std::vector<HWND> ThreadWindows(DWORD thread) {
     std::vector<HWND> found;
-    EnumThreadWindows(
-        thread,
-        [](HWND hwnd, LPARAM data) {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(thread, &Collect, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM data) {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(parent, &Collect, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
