@@ -283,8 +283,8 @@ LRESULT CALLBACK Engine::ContainerProc(HWND hwnd, UINT message, WPARAM wparam, L
         if (message == WM_ERASEBKGND) return 1;
         return DefWindowProcW(hwnd, message, wparam, lparam);
     }
-    // An automation error cannot travel through the window procedure; a
-    // handler's failure stops at the event.
+    // An error cannot travel through the window procedure; a handler's
+    // failure stops at the event.
     try {
         switch (message) {
             case WM_COMMAND:
@@ -338,7 +338,8 @@ LRESULT CALLBACK Engine::ContainerProc(HWND hwnd, UINT message, WPARAM wparam, L
             default:
                 break;
         }
-    } catch (const AutomationError&) {
+    } catch (...) {
+        // Nothing may unwind through the system's frames.
         return 0;
     }
     return DefWindowProcW(hwnd, message, wparam, lparam);
