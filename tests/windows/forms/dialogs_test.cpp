@@ -370,8 +370,35 @@ void MonitorDialog(HWND owner) {
 
 }  // namespace
 
+BOOL CALLBACK FindAnyDialog(HWND hwnd, LPARAM data) {
+    if (ClassOf(hwnd) == L"Quibor15FormWindow" && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(data) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// "press BUTTON": a script's helper in a process of its own, as a person at
+// the screen: waits for a dialog of the forms engine in any process and
+// clicks its button of that caption.
+int Press(const std::wstring& caption) {
+    for (int i = 0; i < 200; ++i) {
+        HWND dialog = nullptr;
+        EnumWindows(&FindAnyDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog) {
+            if (HWND button = ChildBy(dialog, L"Button", caption)) {
+                Send(button, BM_CLICK);
+                return 0;
+            }
+        }
+        Sleep(50);
+    }
+    return 1;
+}
+
 int wmain(int argc, wchar_t** argv) {
     const std::wstring only = argc > 1 ? argv[1] : L"";
+    if (only == L"press" && argc == 3) return Press(argv[2]);
     g_main_thread = GetCurrentThreadId();
     if (FAILED(CoInitialize(nullptr))) {
         std::printf("not ok - CoInitialize\n");
