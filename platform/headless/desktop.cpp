@@ -21,6 +21,8 @@ void Desktop::Shutdown() {
     on_modal_ = nullptr;
     MessageBoxHandler box = std::move(on_message_box_);
     on_message_box_ = nullptr;
+    FormWatcher watcher = std::move(watcher_);
+    watcher_ = nullptr;
 }
 
 // --- handles
@@ -106,11 +108,24 @@ void Desktop::RunModal(Form& form) {
     } pop{modal_stack_, &form};
     form.ShowWindow();
     auto on_screen = [&form] { return form.IsLoaded() && form.Visible(); };
+    if (on_screen()) FormChanged(form);
     if (on_screen() && on_modal_) {
         ModalHandler handler = on_modal_;  // the handler may replace itself
         handler(dialog);
     }
     if (on_screen() && !form.Unload(unload_mode::kFormControlMenu) && on_screen()) form.Hide();
+}
+
+void Desktop::FormChanged(Form& form) {
+    if (!watcher_ || watching_ || shut_down_ || !form.IsLoaded() || !form.Visible()) return;
+    Ref<Form> hold(&form);
+    FormWatcher watcher = watcher_;
+    watching_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{watching_};
+    watcher(form);
 }
 
 // --- message boxes

@@ -39,6 +39,7 @@ public:
     using FontFactory = std::function<ObjectRef()>;
     using ModalHandler = std::function<void(const Ref<Form>&)>;
     using MessageBoxHandler = std::function<int32_t(const MessageBoxCall&)>;
+    using FormWatcher = std::function<void(Form&)>;
 
     Desktop(std::shared_ptr<const AnsiCodePage> code_page, FontFactory font_factory);
     Desktop(const Desktop&) = delete;
@@ -89,6 +90,12 @@ public:
     void ClearMessageBoxes() { message_boxes_.clear(); }
     void SetMessageBoxHandler(MessageBoxHandler handler) { on_message_box_ = std::move(handler); }
 
+    // --- watching the screen: the watcher sees a form each time it comes on
+    // screen, a modal dialog opens, or the scripted user has acted on it.
+    void SetFormWatcher(FormWatcher watcher) { watcher_ = std::move(watcher); }
+    // Hands a form on screen to the watcher (not while the watcher runs).
+    void FormChanged(Form& form);
+
     // --- fonts and keys
     ObjectRef NewFont();
     const AnsiCodePage& CodePage() const noexcept { return *code_page_; }
@@ -111,6 +118,8 @@ private:
     ModalHandler on_modal_;
     MessageBoxHandler on_message_box_;
     std::vector<MessageBoxCall> message_boxes_;
+    FormWatcher watcher_;
+    bool watching_ = false;
 };
 
 }  // namespace quibor15::headless

@@ -180,14 +180,18 @@ void Form::ShowWindow() {
     SelfRef hold(this);
     Load();
     if (!loaded_) return;  // the Load handler unloaded it
+    bool appeared = false;
     if (!visible_) {
         visible_ = true;
+        appeared = true;
         if (!shown_once_) {
             shown_once_ = true;
             Raise(ev::kResize);
         }
     }
     if (visible_) Activate();
+    // A modal dialog is watched when its loop starts.
+    if (appeared && !IsModal()) Desk().FormChanged(*this);
 }
 
 void Form::Hide() {

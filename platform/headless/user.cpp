@@ -1,5 +1,7 @@
 #include "platform/headless/user.hpp"
 
+#include <exception>
+
 #include "platform/headless/combo_box.hpp"
 #include "platform/headless/command_button.hpp"
 #include "platform/headless/keys.hpp"
@@ -49,6 +51,26 @@ bool User::Reachable(const Target& t) const {
     return !t.control || t.control->ReachableByUser();
 }
 
+class User::Acting {
+public:
+    Acting(User& user, const ObjectRef& target, bool keyboard) : user_(user) {
+        const Target t = user.Resolve(target, keyboard);
+        if (user.Reachable(t)) form_ = Ref<Form>(t.form);
+        ++user_.acting_depth_;
+    }
+    ~Acting() noexcept(false) {
+        if (--user_.acting_depth_ > 0 || !form_ || std::uncaught_exceptions() > exceptions_) return;
+        user_.desktop_->FormChanged(*form_);
+    }
+    Acting(const Acting&) = delete;
+    Acting& operator=(const Acting&) = delete;
+
+private:
+    User& user_;
+    Ref<Form> form_;
+    int exceptions_ = std::uncaught_exceptions();
+};
+
 void User::TakeFocus(const Target& t) {
     if (t.control && t.control->CanTakeFocus()) desktop_->MoveFocus(*t.control);
 }
@@ -56,6 +78,7 @@ void User::TakeFocus(const Target& t) {
 // --- mouse
 
 bool User::Click(const ObjectRef& target) {
+    Acting acting(*this, target, false);
     Target t = Resolve(target, false);
     if (!Reachable(t)) return false;
     TakeFocus(t);
@@ -69,6 +92,7 @@ bool User::Click(const ObjectRef& target) {
 }
 
 bool User::DblClick(const ObjectRef& target) {
+    Acting acting(*this, target, false);
     Target t = Resolve(target, false);
     if (!Reachable(t)) return false;
     Ref<Object> hold = target;
@@ -104,18 +128,22 @@ bool User::Mouse(const ObjectRef& target, DispId id, Integer button, Integer shi
 }
 
 bool User::MouseDown(const ObjectRef& target, Integer button, Integer shift, Single x, Single y) {
+    Acting acting(*this, target, false);
     return Mouse(target, ev::kMouseDown, button, shift, x, y);
 }
 
 bool User::MouseMove(const ObjectRef& target, Integer button, Integer shift, Single x, Single y) {
+    Acting acting(*this, target, false);
     return Mouse(target, ev::kMouseMove, button, shift, x, y);
 }
 
 bool User::MouseUp(const ObjectRef& target, Integer button, Integer shift, Single x, Single y) {
+    Acting acting(*this, target, false);
     return Mouse(target, ev::kMouseUp, button, shift, x, y);
 }
 
 bool User::Select(const ObjectRef& list, Integer index) {
+    Acting acting(*this, list, false);
     Target t = Resolve(list, false);
     if (!Reachable(t)) return false;
     TakeFocus(t);
@@ -130,6 +158,7 @@ bool User::Select(const ObjectRef& list, Integer index) {
 }
 
 bool User::Focus(const ObjectRef& target) {
+    Acting acting(*this, target, false);
     Target t = Resolve(target, false);
     if (!Reachable(t) || !t.control || !t.control->CanTakeFocus()) return false;
     desktop_->MoveFocus(*t.control);
@@ -176,10 +205,12 @@ User::KeyOutcome User::DeliverKeyDown(const ObjectRef& target, Integer key_code,
 }
 
 bool User::KeyDown(const ObjectRef& target, Integer key_code, Integer shift) {
+    Acting acting(*this, target, true);
     return DeliverKeyDown(target, key_code, shift) != KeyOutcome::Unreached;
 }
 
 bool User::KeyUp(const ObjectRef& target, Integer key_code, Integer shift) {
+    Acting acting(*this, target, true);
     Target t = Resolve(target, true);
     if (!Reachable(t) || (t.control && !t.control->CanTakeFocus())) return false;
     Ref<Object> hold = target;
@@ -196,6 +227,7 @@ bool User::KeyUp(const ObjectRef& target, Integer key_code, Integer shift) {
 }
 
 bool User::KeyPress(const ObjectRef& target, Integer key_ascii) {
+    Acting acting(*this, target, true);
     Target t = Resolve(target, true);
     if (!Reachable(t) || (t.control && !t.control->CanTakeFocus())) return false;
     Ref<Object> hold = target;
@@ -214,6 +246,7 @@ bool User::KeyPress(const ObjectRef& target, Integer key_ascii) {
 }
 
 bool User::Type(const ObjectRef& target, std::u16string_view text) {
+    Acting acting(*this, target, true);
     for (char16_t c : text) {
         if (!KeyPress(target, desktop_->KeyAsciiOf(c))) return false;
     }
@@ -221,6 +254,7 @@ bool User::Type(const ObjectRef& target, std::u16string_view text) {
 }
 
 bool User::Press(const ObjectRef& target, Integer key_code, Integer shift) {
+    Acting acting(*this, target, true);
     KeyOutcome outcome = DeliverKeyDown(target, key_code, shift);
     if (outcome == KeyOutcome::Unreached) return false;
     if (outcome == KeyOutcome::DialogButton) return true;
@@ -232,6 +266,7 @@ bool User::Press(const ObjectRef& target, Integer key_code, Integer shift) {
 // --- windows and dialogs
 
 bool User::Close(const ObjectRef& form) {
+    Acting acting(*this, form, false);
     auto* f = dynamic_cast<Form*>(form.Get());
     if (!f) RaiseRuntimeError(rt::kObjectRequired);
     if (!desktop_->AcceptsInput(f)) return false;

@@ -26,6 +26,9 @@
 //   Type        one KeyPress per character.
 //   Press       KeyDown, KeyPress when the key gives a character, KeyUp.
 //   Close       the close box: QueryUnload (UnloadMode 0), Unload.
+//
+// After an action that reached its form, the desktop's form watcher sees
+// that form (once for an action made of others, such as Type).
 #pragma once
 
 #include <functional>
@@ -76,6 +79,7 @@ public:
     const std::vector<MessageBoxCall>& MessageBoxes() const noexcept { return desktop_->MessageBoxes(); }
 
 private:
+    class Acting;
     enum class KeyOutcome { Unreached, DialogButton, Delivered };
     struct Target {
         Window* window = nullptr;
@@ -89,6 +93,7 @@ private:
     KeyOutcome DeliverKeyDown(const ObjectRef& target, Integer key_code, Integer shift);
 
     std::shared_ptr<Desktop> desktop_;
+    int acting_depth_ = 0;
 };
 
 }  // namespace quibor15::headless
