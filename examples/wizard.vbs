@@ -32,8 +32,29 @@ messages.Add "Please read the licence."
 messages.Add "Choose where to install."
 Set wiz.mcolFrameObjectMessages = messages
 
-frm.Show
+' What each step shows, placed inside its frame.
+Function Place(progid, name, frame, l, t, w, h)
+    Dim c
+    Set c = frm.Controls.Add(progid, name, steps(frame))
+    c.Move l, t, w, h
+    c.Visible = True
+    Set Place = c
+End Function
+Place("VB.Label", "lblWelcome", 0, 500, 400, 7000, 900).Caption = _
+    "Welcome to Setup. Click Next to continue, or Cancel to leave Setup."
+With Place("VB.ListBox", "lstLicence", 1, 500, 300, 7400, 2000)
+    .AddItem "1. You may install the product on one computer."
+    .AddItem "2. You may make one copy for backup."
+    .AddItem "3. The product comes without warranty."
+    .ListIndex = 0
+End With
+Place("VB.Label", "lblFolder", 2, 500, 400, 1500, 300).Caption = "&Folder:"
+Place("VB.TextBox", "txtFolder", 2, 2000, 360, 5000, 315).Text = "C:\Program Files\Setup"
+Place("VB.Label", "lblDone", 5, 3000, 1500, 5000, 900).Caption = _
+    "Setup has everything it needs. Click Finish to install the product."
+
 wiz.Create
+frm.Show
 WScript.Echo "Form:", frm.Caption, frm.Width & " x " & frm.Height, "twips"
 
 Dim btnNext

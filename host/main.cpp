@@ -16,7 +16,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"run", "run a script: quibor15 run FILE.vbs [ARGS...]", &quibor15::host::RunScriptCommand},
+    {"run", "run a script: quibor15 run [--snapshots DIR] FILE.vbs [ARGS...]", &quibor15::host::RunScriptCommand},
     {"idl", "print the type library as MIDL source", &quibor15::host::RunIdlCommand},
 };
 

@@ -1,9 +1,13 @@
-// quibor15 run FILE.vbs [ARGS...]: runs a script against the component in
-// the headless world. A syntax error is reported before anything runs; an
+// quibor15 run [--snapshots DIR] FILE.vbs [ARGS...]: runs a script against
+// the component in the headless world. With --snapshots, DIR/NNN-FORM.png
+// pictures each form as it comes on screen, as a modal dialog opens and
+// after each action of the scripted user. A syntax error is reported before anything runs; an
 // uncaught run-time error is reported as FILE(LINE, COL) SOURCE: DESCRIPTION.
 // Both exit with 1; WScript.Quit's code is the exit code otherwise.
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <sstream>
 
 #include "host/commands.hpp"
@@ -11,6 +15,7 @@
 #include "host/script/text.hpp"
 #include "host/script/wscript.hpp"
 #include "host/world.hpp"
+#include "platform/headless/render/form_picture.hpp"
 
 namespace quibor15::host {
 
@@ -32,6 +37,33 @@ bool ReadFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+// A form's name as a file name: letters, digits, '_' and '-' kept.
+std::string FileNameOf(const String& name) {
+    std::string out;
+    for (char16_t c : name) {
+        const bool plain =
+            (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_' || c == u'-';
+        out += plain ? static_cast<char>(c) : '_';
+    }
+    return out;
+}
+
+// Writes DIR/NNN-FORM.png each time the desktop's watcher sees a form
+// (copies of the watcher share the count).
+class SnapshotWriter {
+public:
+    explicit SnapshotWriter(std::filesystem::path dir) : dir_(std::move(dir)) {}
+    void operator()(headless::Form& form) {
+        std::string number = std::to_string(++*count_);
+        if (number.size() < 3) number.insert(0, 3 - number.size(), '0');
+        headless::render::WriteFormPng(form, (dir_ / (number + "-" + FileNameOf(form.Name()) + ".png")).string());
+    }
+
+private:
+    std::filesystem::path dir_;
+    std::shared_ptr<int> count_ = std::make_shared<int>(0);
+};
+
 String Utf16(const std::string& text) {
     String out;
     if (script::FromUtf8(text, out)) return out;
@@ -41,8 +73,14 @@ String Utf16(const std::string& text) {
 }  // namespace
 
 int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    std::optional<std::filesystem::path> snapshots;
+    if (!args.empty() && args[0] == "--snapshots") {
+        if (args.size() < 2) return RunScriptCommand({}, out, err);
+        snapshots = args[1];
+        args = args.subspan(2);
+    }
     if (args.empty() || args[0] == "-h" || args[0] == "--help") {
-        (args.empty() ? err : out) << "usage: quibor15 run FILE.vbs [ARGS...]\n";
+        (args.empty() ? err : out) << "usage: quibor15 run [--snapshots DIR] FILE.vbs [ARGS...]\n";
         return args.empty() ? 2 : 0;
     }
     const std::string& path = args[0];
@@ -60,6 +98,15 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
         return 1;
     }
 
+    if (snapshots) {
+        std::error_code made;
+        std::filesystem::create_directories(*snapshots, made);
+        if (made || !std::filesystem::is_directory(*snapshots)) {
+            err << "quibor15: cannot create the snapshot folder '" << snapshots->string() << "'\n";
+            return 1;
+        }
+    }
+
     std::vector<String> script_args;
     for (size_t i = 1; i < args.size(); ++i) script_args.push_back(Utf16(args[i]));
     std::error_code ec;
@@ -68,6 +115,7 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
     script::RunOutcome outcome;
     try {
         World world(out);
+        if (snapshots) world.Runtime().Desk().SetFormWatcher(SnapshotWriter(*snapshots));
         script::Interpreter interp(program, world);
         interp.AddNamedObject(
             u"WScript", script::MakeWScriptObject(interp, Utf16(ec ? path : full.string()), std::move(script_args)));

@@ -69,6 +69,8 @@ private:
 // The script-visible objects of the world (world_objects.cpp).
 ObjectRef MakeFormsObject(World& world);
 ObjectRef MakeUserObject(World& world, script::Interpreter& interp);
+// The User of a program without a script.
+ObjectRef MakeUserObject(World& world);
 ObjectRef MakeSimObject(World& world);
 
 }  // namespace quibor15::host

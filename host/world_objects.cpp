@@ -2,7 +2,9 @@
 #include <memory>
 
 #include "host/script/host_object.hpp"
+#include "host/script/text.hpp"
 #include "host/world.hpp"
+#include "platform/headless/render/form_picture.hpp"
 
 namespace quibor15::host {
 
@@ -101,8 +103,9 @@ private:
 // User: the person at the screen.
 class UserObject : public HostObject {
 public:
-    UserObject(World& world, script::Interpreter& interp)
-        : runtime_(world.RuntimePtr()), interp_(interp), alive_(interp.AliveToken()) {}
+    // Without an interpreter (a C++ program), OnModal has no Subs to name.
+    UserObject(World& world, script::Interpreter* interp)
+        : runtime_(world.RuntimePtr()), interp_(interp), alive_(interp ? interp->AliveToken() : nullptr) {}
 
     ~UserObject() override {
         if (hooked_) {
@@ -205,14 +208,18 @@ private:
     // (OK otherwise). An empty name removes the handler.
     void OnModal(const String& name) {
         headless::User& user = runtime_->ScriptedUser();
+        if (!interp_) {
+            RaiseRuntimeError(rt::kInvalidProcedureCall,
+                              u"User.OnModal names a Sub of a script; a program passes a function to OnModal");
+        }
         if (name.empty()) {
             user.OnModal(nullptr);
             user.OnMessageBox(nullptr);
             return;
         }
-        const script::ProcInfo* proc = interp_.FindGlobalProc(name);
+        const script::ProcInfo* proc = interp_->FindGlobalProc(name);
         if (!proc) RaiseRuntimeError(rt::kInvalidProcedureCall, u"There is no Sub named '" + name + u"'");
-        script::Interpreter* interp = &interp_;
+        script::Interpreter* interp = interp_;
         std::shared_ptr<bool> alive = alive_;
         user.OnModal([interp, alive, proc](const Ref<headless::Form>& form) {
             if (!*alive) return;
@@ -230,7 +237,7 @@ private:
     }
 
     std::shared_ptr<headless::HeadlessRuntime> runtime_;
-    script::Interpreter& interp_;
+    script::Interpreter* interp_;
     std::shared_ptr<bool> alive_;
     bool hooked_ = false;
 };
@@ -318,6 +325,15 @@ public:
                 win.ClearLog();
                 runtime_->Desk().ClearMessageBoxes();
                 return Variant();
+            case kSnapshot: {
+                // Sim.Snapshot form, "file.png": the form as the screen shows it.
+                ExpectArgs(args, 2, 2);
+                const ObjectRef target = ObjectArg(args, 0);
+                auto* form = dynamic_cast<headless::Form*>(target.Get());
+                if (!form) RaiseRuntimeError(rt::kTypeMismatch);
+                headless::render::WriteFormPng(*form, script::ToUtf8(VariantToString(Arg(args, 1))));
+                return Variant();
+            }
             default:
                 RaiseRuntimeError(rt::kMemberNotSupported);
         }
@@ -338,6 +354,7 @@ private:
         kShellLog,
         kClearLogs,
         kClock,
+        kSnapshot,
     };
     std::span<const Member> Members() const override {
         static constexpr Member kMembers[] = {
@@ -354,6 +371,7 @@ private:
             {u"ShellLog", kShellLog},
             {u"ClearLogs", kClearLogs},
             {u"Clock", kClock},
+            {u"Snapshot", kSnapshot},
         };
         return kMembers;
     }
@@ -399,8 +417,9 @@ private:
 
 ObjectRef MakeFormsObject(World& world) { return ObjectRef(MakeRef<FormsObject>(world)); }
 ObjectRef MakeUserObject(World& world, script::Interpreter& interp) {
-    return ObjectRef(MakeRef<UserObject>(world, interp));
+    return ObjectRef(MakeRef<UserObject>(world, &interp));
 }
+ObjectRef MakeUserObject(World& world) { return ObjectRef(MakeRef<UserObject>(world, nullptr)); }
 ObjectRef MakeSimObject(World& world) { return ObjectRef(MakeRef<SimObject>(world)); }
 
 }  // namespace quibor15::host
