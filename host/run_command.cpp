@@ -1,9 +1,10 @@
 // quibor15 run [--snapshots DIR] FILE.vbs [ARGS...]: runs a script against
-// the component in the headless world. With --snapshots, DIR/NNN-FORM.png
-// pictures each form as it comes on screen, as a modal dialog opens and
-// after each action of the scripted user. A syntax error is reported before anything runs; an
-// uncaught run-time error is reported as FILE(LINE, COL) SOURCE: DESCRIPTION.
-// Both exit with 1; WScript.Quit's code is the exit code otherwise.
+// the component in the headless world. A syntax error is reported before
+// anything runs; an uncaught run-time error is reported as FILE(LINE, COL)
+// SOURCE: DESCRIPTION. Both exit with 1; WScript.Quit's code is the exit
+// code otherwise. With --snapshots, DIR/NNN-FORM.png pictures each form as
+// it comes on screen, as a modal dialog opens and after each action of the
+// scripted user.
 #include <filesystem>
 #include <fstream>
 #include <memory>
