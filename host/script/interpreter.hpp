@@ -84,6 +84,12 @@ public:
     // A read-only global name for an object of the world (WScript, Forms).
     void AddNamedObject(std::u16string_view name, ObjectRef object);
 
+    // Bounds a run to this many statements (each block entered counts as
+    // one, so an empty loop is bounded too); past it the run fails with
+    // "Script execution time was exceeded", which On Error Resume Next does
+    // not catch. 0, the default, is no bound.
+    void SetStatementBudget(uint64_t statements) noexcept { statement_budget_ = statements; }
+
     // Runs the top-level code, then releases the script's variables (so
     // Class_Terminate runs while the world is still there).
     RunOutcome Run();
@@ -149,6 +155,7 @@ private:
     Variant FromOutside(F call);
     void Fail(RunOutcome& outcome, const ScriptError& e) const;
     void CheckStack() const;
+    void SpendStatement();
 
     void Prepare();
     std::unique_ptr<ProcInfo> PrepareProc(const ProcDecl& decl, const ClassInfo* owner);
@@ -231,6 +238,8 @@ private:
     // The global classes' members by name, once looked up (Nothing: none).
     std::unordered_map<String, ObjectRef> global_members_;
     bool burying_ = false;
+    uint64_t statement_budget_ = 0;
+    uint64_t statements_run_ = 0;
 };
 
 // An instance of a script class: a late-bound object whose public members

@@ -6,10 +6,25 @@
 
 namespace quibor15::script {
 
+void Interpreter::SpendStatement() {
+    if (statement_budget_ == 0) return;
+    if (statements_run_ < statement_budget_) {
+        ++statements_run_;
+        return;
+    }
+    if (!fatal_) {
+        fatal_ = std::make_unique<ScriptError>(0, kRuntimeErrorSource, u"Script execution time was exceeded");
+        fatal_->SetPos(pos_);
+    }
+    throw FatalSignal{};
+}
+
 Interpreter::Flow Interpreter::ExecBlock(const Block& block, Frame& f) {
+    SpendStatement();
     for (const StmtPtr& sp : block) {
         if (quitting_) throw QuitRequest{quit_code_};
         if (fatal_) throw FatalSignal{};
+        SpendStatement();
         const Stmt& s = *sp;
         pos_ = s.pos;
         Flow flow = Flow::Normal;

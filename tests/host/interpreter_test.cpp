@@ -122,6 +122,31 @@ TEST(Interpreter, DeepRecursionEndsWithOutOfStackSpace) {
     EXPECT_EQ(deep.outcome.number, 28);
 }
 
+TEST(Interpreter, AStatementBudgetEndsEndlessScripts) {
+    const char16_t* endless[] = {
+        u"Do : Loop",
+        u"While True : Wend",
+        u"For i = 1 To 2 : i = 1 : Next",
+        u"On Error Resume Next\nDo : x = 1 / 0 : Loop",
+        u"Sub Down : Down : End Sub\nOn Error Resume Next\nDo : Down : Loop",
+        u"Class C\nSub Class_Terminate : Do : Loop : End Sub\nEnd Class\nDo : Set o = New C : Loop",
+    };
+    for (const char16_t* source : endless) {
+        FakeHost host;
+        Interpreter interp(Parse(source), host);
+        interp.SetStatementBudget(20000);
+        const RunOutcome outcome = interp.Run();
+        EXPECT_EQ(outcome.kind, RunOutcome::Kind::Failed) << Narrow(source);
+        EXPECT_EQ(Narrow(outcome.description), "Script execution time was exceeded") << Narrow(source);
+    }
+    FakeHost host;
+    Interpreter interp(Parse(u"For i = 1 To 100 : Next : WScript.Echo i"), host);
+    interp.AddNamedObject(u"WScript", MakeWScriptObject(interp, u"test.vbs", {}));
+    interp.SetStatementBudget(1000);
+    EXPECT_EQ(interp.Run().kind, RunOutcome::Kind::Completed);
+    EXPECT_EQ(host.lines, std::vector<std::string>{"101"});
+}
+
 TEST(Interpreter, NumbersReadAndPrintInTheSystemFormat) {
     FakeHost host;
     host.format = NumberFormat{u',', u'.'};
