@@ -5,6 +5,11 @@
 #include "host/script/builtins_impl.hpp"
 
 namespace quibor15::script {
+
+void CheckTextLength(size_t length) {
+    if (length > kMaxTextLength) RaiseScriptError(14);
+}
+
 namespace builtins {
 namespace {
 

@@ -2,6 +2,7 @@
 // (vbCrLf, vbObjectError, ...) that every script sees.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -19,6 +20,12 @@ struct Builtin {
     // through Deref.
     Variant (*call)(Interpreter& interp, std::span<Variant> args);
 };
+
+// The longest text a script may make: a longer one (by Space, String,
+// Replace, Join or concatenation) is refused with "Out of string space"
+// rather than attempted.
+inline constexpr size_t kMaxTextLength = size_t{1} << 26;
+void CheckTextLength(size_t length);
 
 // By lower-case name; nullptr when there is none.
 const Builtin* FindBuiltin(std::u16string_view key);

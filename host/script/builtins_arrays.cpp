@@ -37,6 +37,7 @@ Variant JoinFn(Interpreter& in, Args a) {
         if (!first) out += delimiter;
         first = false;
         if (!element.IsNull()) out += in.Text(element);
+        CheckTextLength(out.size());
     }
     return Str(std::move(out));
 }

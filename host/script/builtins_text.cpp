@@ -87,6 +87,7 @@ Variant ReplaceFn(Interpreter& in, Args a) {
         const Long found = FindText(static_cast<Long>(pos + 1), rest, find, ignore_case);
         if (found == 0) break;
         out.append(rest, pos, static_cast<size_t>(found - 1) - pos);
+        CheckTextLength(out.size() + with.size());
         out += with;
         pos = static_cast<size_t>(found - 1) + find.size();
         ++done;
@@ -116,14 +117,10 @@ Variant RTrimFn(Interpreter& in, Args a) {
     return Str(TrimTrailingBlanks(TextArg(in, a, 0)));
 }
 
-// Texts longer than this are refused with "Out of string space" rather
-// than attempted.
-constexpr Long kMaxRepeat = 1 << 26;
-
 Variant SpaceFn(Interpreter& in, Args a) {
     const Long n = LongArg(in, a, 0);
     if (n < 0) InvalidCall();
-    if (n > kMaxRepeat) RaiseScriptError(14);
+    CheckTextLength(static_cast<size_t>(n));
     return Str(String(static_cast<size_t>(n), u' '));
 }
 
@@ -137,7 +134,7 @@ Variant StringFn(Interpreter& in, Args a) {
     const Long n = LongArg(in, a, 0);
     if (Arg(a, 1).IsNull()) return Variant::Null();
     if (n < 0) InvalidCall();
-    if (n > kMaxRepeat) RaiseScriptError(14);
+    CheckTextLength(static_cast<size_t>(n));
     const Variant c = Value(in, a, 1);
     char16_t ch = 0;
     if (c.IsString()) {

@@ -270,7 +270,9 @@ Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
         case Op::Concat: {
             if (a.IsNull() && b.IsNull()) return Variant::Null();
             String text = a.IsNull() ? String() : Text(a);
-            text += b.IsNull() ? String() : Text(b);
+            const String tail = b.IsNull() ? String() : Text(b);
+            CheckTextLength(text.size() + tail.size());
+            text += tail;
             return Variant(std::move(text));
         }
         case Op::Add:

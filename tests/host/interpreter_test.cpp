@@ -86,11 +86,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{u"v = Len(1, 2)", 450}, ErrorCase{u"v = UBound(5)", 13},
                       ErrorCase{u"v = UBound(a, 2)", 9}, ErrorCase{u"v = Chr(256)", 5}, ErrorCase{u"v = Asc(\"\")", 5},
                       ErrorCase{u"v = Sqr(-1)", 5}, ErrorCase{u"v = 1E308 * 10", 6}, ErrorCase{u"v = Space(-1)", 5},
-                      ErrorCase{u"ReDim a(-2)", 9}, ErrorCase{u"v = CreateObject(\"No.Such\")", 429},
-                      ErrorCase{u"Err.Raise 1234", 1234}, ErrorCase{u"v = DateSerial(10000, 1, 1)", 5},
-                      ErrorCase{u"v = CDate(\"never\")", 13}, ErrorCase{u"For Each v In 5 : Next", 451},
-                      ErrorCase{u"v = vbCrLf(1)", 13}, ErrorCase{u"vbCrLf = 1", 501},
-                      ErrorCase{u"v = New NoClass", 506}));
+                      ErrorCase{u"v = Space(67108864) & \"x\"", 14},
+                      ErrorCase{u"v = Replace(Space(1048577), \" \", Space(64))", 14},
+                      ErrorCase{u"v = Join(Array(Space(67108864), \"\"))", 14}, ErrorCase{u"ReDim a(-2)", 9},
+                      ErrorCase{u"v = CreateObject(\"No.Such\")", 429}, ErrorCase{u"Err.Raise 1234", 1234},
+                      ErrorCase{u"v = DateSerial(10000, 1, 1)", 5}, ErrorCase{u"v = CDate(\"never\")", 13},
+                      ErrorCase{u"For Each v In 5 : Next", 451}, ErrorCase{u"v = vbCrLf(1)", 13},
+                      ErrorCase{u"vbCrLf = 1", 501}, ErrorCase{u"v = New NoClass", 506}));
 
 TEST(Interpreter, ErrorsReportWhereTheyArose) {
     auto run = RunScript(u"WScript.Echo 1\nSub Inner()\n  Dim x\n  x = 1 / 0\nEnd Sub\nInner\n");
