@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "forms/wui_runtime.hpp"
 #include "frame/core/expect_error.hpp"
@@ -41,6 +43,11 @@ protected:
         windows->SetTwipsPerPixel(15);
         runtime->SetScreen(1024, 768);
     }
+    // A handler may hold its source (a control it works on): disconnecting
+    // breaks that cycle, as a client of the runtime must.
+    ~FormsWorld() override {
+        for (auto& [source, cookie] : connections_) source->Unadvise(cookie);
+    }
 
     // A form of the host at a position and size in twips.
     Ref<headless::Form> NewForm(double left = 0, double top = 0, double width = 4800, double height = 3600) {
@@ -52,7 +59,8 @@ protected:
     // Connects a handler to an object's events; it stays connected for the
     // test.
     void OnEvent(const ObjectRef& source, EventHandler::Handler handler) {
-        source->Advise(ObjectRef(MakeRef<EventHandler>(std::move(handler))));
+        const uint32_t cookie = source->Advise(ObjectRef(MakeRef<EventHandler>(std::move(handler))));
+        connections_.emplace_back(source, cookie);
     }
 
     std::shared_ptr<headless::HeadlessRuntime> runtime = std::make_shared<headless::HeadlessRuntime>();
@@ -62,6 +70,7 @@ protected:
 
 private:
     int form_count_ = 0;
+    std::vector<std::pair<ObjectRef, uint32_t>> connections_;
 };
 
 }  // namespace quibor15::testing
