@@ -96,7 +96,11 @@ bool User::DblClick(const ObjectRef& target) {
     Target t = Resolve(target, false);
     if (!Reachable(t)) return false;
     Ref<Object> hold = target;
-    auto [x, y] = t.control ? t.control->CentrePoint() : std::pair<Single, Single>{0, 0};
+    // Plain variables, not a structured binding: the lambda below captures
+    // them, which clang before 16 refuses for bindings.
+    const std::pair<Single, Single> centre = t.control ? t.control->CentrePoint() : std::pair<Single, Single>{0, 0};
+    Single x = centre.first;
+    Single y = centre.second;
     if (t.form && !t.control) {
         x = t.form->ScaleLeft() + t.form->ScaleWidth() / 2;
         y = t.form->ScaleTop() + t.form->ScaleHeight() / 2;
