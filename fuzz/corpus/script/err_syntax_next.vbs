@@ -1,0 +1,4 @@
+Dim i
+For i = 1 To 3
+    WScript.Echo i
+Loop

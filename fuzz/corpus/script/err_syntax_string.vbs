@@ -1,0 +1,2 @@
+WScript.Echo "fine"
+WScript.Echo "this string never ends
