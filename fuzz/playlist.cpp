@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto list = runtime->AddForm(u"frmPlayer")->Add<headless::ListBox>(u"lstSongs");
     auto player = MakeRef<clsQuiborWUIMMMP3A>(context);
     String path = String(FilePath().u16string());
-    Variant box(ObjectRef(list));
+    Variant box{ObjectRef(list)};
     player->MP3OpenPlayList(path, box);
     return 0;
 }
