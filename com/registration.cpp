@@ -95,7 +95,10 @@ HRESULT UnregisterServer() {
         UnregisterClasses();
         const TypeLibrary& lib = Quibor15TypeLibrary();
         const GUID libid = ToGuid(lib.libid);
-        const HRESULT hr = UnRegisterTypeLib(libid, lib.major_version, lib.minor_version, lib.lcid, SYS_WIN64);
+        // The registration of this build's own bitness; the other one's
+        // stays for the other DLL.
+        constexpr SYSKIND kOwnKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
+        const HRESULT hr = UnRegisterTypeLib(libid, lib.major_version, lib.minor_version, lib.lcid, kOwnKind);
         // A library that was never registered is unregistered already.
         if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) return SELFREG_E_TYPELIB;
         return S_OK;
