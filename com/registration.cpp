@@ -61,11 +61,27 @@ HRESULT RegisterClasses(const std::wstring& path) {
     return S_OK;
 }
 
+// Whether the DLL of the other bitness has the class registered. The
+// CLSID keys live apart in the 32-bit and the 64-bit registry view; the
+// ProgID keys are one for both. On 32-bit Windows the one view answers.
+bool OtherBitnessHasClass(const std::wstring& clsid_key) {
+    constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    HKEY h = nullptr;
+    const std::wstring key = clsid_key + L"\\InprocServer32";
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_QUERY_VALUE | kOtherView, &h) != ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(h);
+    return true;
+}
+
 void UnregisterClasses() {
     for (const ClassDesc& c : Quibor15TypeLibrary().classes) {
         if (!c.IsCreatable()) continue;
-        DeleteTree(HKEY_CLASSES_ROOT, L"CLSID\\" + BracedGuid(c.clsid));
-        DeleteTree(HKEY_CLASSES_ROOT, ProgIdOf(c));
+        const std::wstring clsid_key = L"CLSID\\" + BracedGuid(c.clsid);
+        DeleteTree(HKEY_CLASSES_ROOT, clsid_key);
+        // The ProgID stays while the other DLL still serves the class.
+        if (!OtherBitnessHasClass(clsid_key)) DeleteTree(HKEY_CLASSES_ROOT, ProgIdOf(c));
     }
 }
 

@@ -1,6 +1,6 @@
 ' The OS version tests on what the system reports. The runner passes the
-' version Wine was set to: "winxp" or "default" (Windows 7 for a new
-' 64-bit prefix of this Wine).
+' version Wine was set to: "winxp" or "win7" (a Wine's default differs
+' between its versions).
 Option Explicit
 
 Sub Check(name, actual, expected)
