@@ -60,15 +60,17 @@ Set player = CreateObject("quibor15.clsQuiborWUIMMMP3A")
 Check "GetLastBackSlash", player.GetLastBackSlash("C:\music\album\song.mp3"), "song.mp3"
 
 ' The two dialogs, closed by a helper process clicking their buttons.
-Dim shell, language, monitors
+' The helper is in the folder the runner passes (the DLL's).
+Dim shell, language, monitors, helper
+helper = WScript.Arguments(0) & "\dialogs_test.exe"
 Set shell = CreateObject("WScript.Shell")
 Set language = CreateObject("quibor15.clsQuiborWUillsA")
-shell.Run "C:\quibor15\dialogs_test.exe press &OK", 0, False
+shell.Run helper & " press &OK", 0, False
 language.UIShowLLS
 Check "the language dialog closed with OK", language.CommandButtonPress, "ok"
 Check "and the language it showed picked", language.LCIDSelected <> 0, True
 Set monitors = CreateObject("quibor15.clsQuiborMonitorsA")
-shell.Run "C:\quibor15\dialogs_test.exe press Cancel", 0, False
+shell.Run helper & " press Cancel", 0, False
 Check "the monitor chooser closed with Cancel", monitors.ShowMonitorDialog("Prompt", "Caption"), 0
 
 WScript.Echo "DONE"
