@@ -117,6 +117,7 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
     try {
         World world(out);
         if (snapshots) world.Runtime().Desk().SetFormWatcher(SnapshotWriter(*snapshots));
+        world.SetErrorStream(err);
         script::Interpreter interp(program, world);
         interp.AddNamedObject(
             u"WScript", script::MakeWScriptObject(interp, Utf16(ec ? path : full.string()), std::move(script_args)));

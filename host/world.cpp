@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <thread>
 
 #include "host/script/script_error.hpp"
 #include "host/script/text.hpp"
@@ -124,6 +125,39 @@ const AnsiCodePage& World::CodePage() { return *code_page_; }
 
 int32_t World::MessageBox(const String& prompt, int32_t flags, const String& title) {
     return runtime_->MsgBox(prompt, flags, title);
+}
+
+std::optional<String> World::LocaleInfo(uint32_t lctype) {
+    return locales_->GetInfo(locales_->SystemDefaultLcid(), lctype);
+}
+
+String World::DateOnlyText(Date value, bool long_date) {
+    const SystemTime st = SystemTimeOf(DateToParts(value));
+    const uint32_t flags = long_date ? lcflags::kDateLongDate : lcflags::kDateShortDate;
+    std::optional<String> text = locales_->FormatDate(locales_->SystemDefaultLcid(), flags, st, nullptr);
+    return text ? *text : VariantToString(Variant(Date{std::floor(value.serial)}));
+}
+
+String World::TimeOnlyText(Date value) {
+    const SystemTime st = SystemTimeOf(DateToParts(value));
+    std::optional<String> text = locales_->FormatTime(locales_->SystemDefaultLcid(), 0, st, nullptr);
+    return text ? *text : VariantToString(Variant(value));
+}
+
+void World::WriteError(std::u16string_view text) { (err_ ? *err_ : out_) << script::ToUtf8(text); }
+
+// The headless world has no real time to wait for: a held clock moves on by
+// the time slept, a free one is waited for; the events run either way.
+void World::Sleep(int32_t milliseconds) {
+    if (milliseconds > 0) {
+        if (runtime_->ClockIsHeld()) {
+            runtime_->AdvanceClock(milliseconds / 1000.0);
+        } else {
+            out_.flush();
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+        }
+    }
+    runtime_->PumpEvents();
 }
 
 ObjectRef World::GlobalMemberOwner(std::u16string_view name) {

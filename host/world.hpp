@@ -43,6 +43,13 @@ public:
     Date Now() override;
     const AnsiCodePage& CodePage() override;
     int32_t MessageBox(const String& prompt, int32_t flags, const String& title) override;
+    std::optional<String> LocaleInfo(uint32_t lctype) override;
+    String DateOnlyText(Date value, bool long_date) override;
+    String TimeOnlyText(Date value) override;
+    void WriteError(std::u16string_view text) override;
+    void Sleep(int32_t milliseconds) override;
+    // Where WScript.StdErr writes (standard output until set).
+    void SetErrorStream(std::ostream& err) noexcept { err_ = &err; }
     ObjectRef GlobalMemberOwner(std::u16string_view name) override;
     std::optional<Variant> ExtraMember(const ObjectRef& object, std::u16string_view name, uint16_t flags,
                                        std::span<Variant> args) override;
@@ -56,6 +63,7 @@ public:
 
 private:
     std::ostream& out_;
+    std::ostream* err_ = nullptr;
     std::shared_ptr<const AnsiCodePage> code_page_;
     std::shared_ptr<icu_backend::IcuLocaleDatabase> locales_;
     std::shared_ptr<sim::SimWindows> windows_;

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "host/script/builtins_impl.hpp"
+#include "host/script/objects/runtime_object.hpp"
 
 namespace quibor15::script {
 
@@ -13,12 +14,7 @@ void CheckTextLength(size_t length) {
 namespace builtins {
 namespace {
 
-Variant CreateObjectFn(Interpreter& in, Args a) {
-    const String progid = TextArg(in, a, 0);
-    ObjectRef obj = in.Host().CreateObject(progid);
-    in.ForgetFormat();
-    return Variant(std::move(obj));
-}
+Variant CreateObjectFn(Interpreter& in, Args a) { return Variant(CreateObjectByProgId(in, TextArg(in, a, 0))); }
 
 Variant MsgBoxFn(Interpreter& in, Args a) {
     const String prompt = Arg(a, 0).IsNull() ? String(u"Null") : TextArg(in, a, 0);
@@ -45,7 +41,8 @@ const Builtin* FindBuiltin(std::u16string_view key) {
         std::unordered_map<String, const Builtin*> t;
         for (auto family :
              {builtins::ConversionBuiltins(), builtins::TextBuiltins(), builtins::ArrayBuiltins(),
-              builtins::NumberBuiltins(), builtins::DateBuiltins(), std::span<const Builtin>(builtins::kTable)}) {
+              builtins::NumberBuiltins(), builtins::DateBuiltins(), builtins::DateMathBuiltins(),
+              builtins::FormatBuiltins(), builtins::MiscBuiltins(), std::span<const Builtin>(builtins::kTable)}) {
             for (const Builtin& b : family) t[NameKey(b.name)] = &b;
         }
         return t;
@@ -125,6 +122,10 @@ const Variant* FindBuiltinConstant(std::u16string_view key) {
         i(u"vbFriday", 6);
         i(u"vbSaturday", 7);
         i(u"vbUseSystemDayOfWeek", 0);
+        i(u"vbUseSystem", 0);
+        i(u"vbFirstJan1", 1);
+        i(u"vbFirstFourDays", 2);
+        i(u"vbFirstFullWeek", 3);
         i(u"vbGeneralDate", 0);
         i(u"vbLongDate", 1);
         i(u"vbShortDate", 2);

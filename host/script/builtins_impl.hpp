@@ -25,6 +25,13 @@ inline Long LongArg(Interpreter& in, Args args, size_t i) { return VariantToLong
 inline double DoubleArg(Interpreter& in, Args args, size_t i) {
     return VariantToDouble(Value(in, args, i), in.Format());
 }
+inline Long LongOr(Interpreter& in, Args args, size_t i, Long fallback) {
+    return Given(args, i) ? LongArg(in, args, i) : fallback;
+}
+inline bool BoolArg(Interpreter& in, Args args, size_t i) {
+    return VariantToBoolean(Value(in, args, i), in.Format()).raw != 0;
+}
+inline Date DateArg(Interpreter& in, Args args, size_t i) { return VariantToDate(Value(in, args, i), in.Format()); }
 inline bool CompareTextArg(Interpreter& in, Args args, size_t i) { return Given(args, i) && LongArg(in, args, i) == 1; }
 
 inline Variant Bool(bool b) { return Variant(Boolean::From(b)); }
@@ -40,5 +47,8 @@ std::span<const Builtin> TextBuiltins();
 std::span<const Builtin> ArrayBuiltins();
 std::span<const Builtin> NumberBuiltins();
 std::span<const Builtin> DateBuiltins();
+std::span<const Builtin> DateMathBuiltins();  // builtins_date_math.cpp
+std::span<const Builtin> FormatBuiltins();    // builtins_format.cpp
+std::span<const Builtin> MiscBuiltins();      // builtins_misc.cpp
 
 }  // namespace quibor15::script::builtins

@@ -134,6 +134,8 @@ public:
     const std::shared_ptr<bool>& AliveToken() const noexcept { return alive_; }
     // Stops the script (WScript.Quit).
     [[noreturn]] void Quit(int32_t exit_code);
+    // The state of Rnd's generator (Randomize sets it).
+    uint32_t& RandomSeed() noexcept { return random_seed_; }
 
 private:
     struct Frame;
@@ -240,6 +242,7 @@ private:
     bool burying_ = false;
     uint64_t statement_budget_ = 0;
     uint64_t statements_run_ = 0;
+    uint32_t random_seed_ = 0x50000;
 };
 
 // An instance of a script class: a late-bound object whose public members

@@ -1,6 +1,7 @@
 // Evaluates expressions: names, calls and indexing, operators, New.
 
 #include "host/script/interpreter_impl.hpp"
+#include "host/script/objects/runtime_object.hpp"
 
 namespace quibor15::script {
 
@@ -305,7 +306,10 @@ Variant Interpreter::EvalNew(const Expr& e, Frame& f) {
     (void)f;
     pos_ = e.pos;
     auto it = globals_.find(e.key);
-    if (it == globals_.end() || it->second.kind != GlobalKind::Class) RaiseScriptError(se::kClassNotDefined, e.name);
+    if (it == globals_.end() || it->second.kind != GlobalKind::Class) {
+        if (e.key == u"regexp") return Variant(MakeRegExp(*this));
+        RaiseScriptError(se::kClassNotDefined, e.name);
+    }
     std::shared_ptr<const ClassInfo> cls = it->second.cls;
     Ref<ScriptObject> obj = MakeRef<ScriptObject>(*this, cls, program_);
     Frame init;

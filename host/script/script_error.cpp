@@ -66,6 +66,12 @@ String ScriptErrorDescription(int32_t number) {
         {505, u"Invalid or unqualified reference"},
         {506, u"Class not defined"},
         {507, u"An exception occurred"},
+        {5017, u"Syntax error in regular expression"},
+        {5018, u"Unexpected quantifier"},
+        {5019, u"Expected ']' in regular expression"},
+        {5020, u"Expected ')' in regular expression"},
+        {5021, u"Invalid range in character set"},
+        {32811, u"Element not found"},
     };
     for (const Known& k : kKnown) {
         if (k.number == number) return k.text;

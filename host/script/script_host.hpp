@@ -39,6 +39,27 @@ public:
     // A modal message box; returns the button pressed.
     virtual int32_t MessageBox(const String& prompt, int32_t flags, const String& title) = 0;
 
+    // The system locale's text for a locale information code (LOCALE_...);
+    // nullopt when it has none, and the caller falls back to US English.
+    virtual std::optional<String> LocaleInfo(uint32_t lctype) {
+        (void)lctype;
+        return std::nullopt;
+    }
+    // The date part in the system locale's long or short date format, and
+    // the time part in its time format.
+    virtual String DateOnlyText(Date value, bool long_date) {
+        (void)long_date;
+        return DateText(Date{static_cast<double>(static_cast<int64_t>(value.serial))});
+    }
+    virtual String TimeOnlyText(Date value) {
+        return DateText(Date{value.serial - static_cast<int64_t>(value.serial)});
+    }
+    // Text on standard error (WScript.StdErr); a host with a single stream
+    // writes it there.
+    virtual void WriteError(std::u16string_view text) { Write(text); }
+    // Lets the world's events run for a while (WScript.Sleep).
+    virtual void Sleep(int32_t milliseconds) { (void)milliseconds; }
+
     // The implicit instance of a global class that has a member of this name
     // (FormCenter, OnTop), so scripts call such members without an object,
     // as a program that references the library does; Nothing when none has.

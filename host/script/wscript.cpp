@@ -1,6 +1,9 @@
 #include "host/script/wscript.hpp"
 
+#include <algorithm>
+
 #include "host/script/host_object.hpp"
+#include "host/script/objects/runtime_object.hpp"
 
 namespace quibor15::script {
 namespace {
@@ -21,9 +24,80 @@ private:
     size_t next_ = 0;
 };
 
+// A named argument is written /name:value or /name (no value: Empty).
+bool IsNamed(const String& argument) { return argument.size() > 1 && argument[0] == u'/'; }
+
+class NamedArgumentsObject : public HostObject {
+public:
+    explicit NamedArgumentsObject(const std::vector<String>& arguments) {
+        for (const String& a : arguments) {
+            if (!IsNamed(a)) continue;
+            const size_t colon = a.find(u':');
+            String name = a.substr(1, colon == String::npos ? String::npos : colon - 1);
+            Variant value = colon == String::npos ? Variant() : Variant(a.substr(colon + 1));
+            auto same = [&name](const auto& entry) { return EqualsIgnoreCase(entry.first, name); };
+            auto it = std::find_if(named_.begin(), named_.end(), same);
+            if (it != named_.end()) {
+                it->second = std::move(value);  // the last one given counts
+            } else {
+                named_.emplace_back(std::move(name), std::move(value));
+            }
+        }
+    }
+
+    String TypeName() const override { return u"IWshNamed"; }
+
+    Variant Invoke(DispId id, uint16_t flags, std::span<Variant> args) override {
+        if (!IsGet(flags)) RaiseRuntimeError(rt::kMemberNotSupported);
+        switch (id) {
+            case kItem:
+            case kExists: {
+                ExpectArgs(args, 1, 1);
+                const String name = VariantToString(args[0].Deref());
+                for (const auto& [n, value] : named_) {
+                    if (EqualsIgnoreCase(n, name)) return id == kItem ? value : Variant(kTrue);
+                }
+                return id == kItem ? Variant() : Variant(Boolean::From(false));
+            }
+            case kCount:
+            case kLength:
+                ExpectArgs(args, 0, 0);
+                return Variant(static_cast<Long>(named_.size()));
+            case kDispIdNewEnum: {
+                std::vector<Variant> names;
+                for (const auto& entry : named_) names.emplace_back(entry.first);
+                return Variant(ObjectRef(MakeRef<ListEnumerator>(std::move(names))));
+            }
+            default:
+                RaiseRuntimeError(rt::kMemberNotSupported);
+        }
+    }
+
+private:
+    enum : DispId { kItem = kDispIdValue, kCount = 1, kLength, kExists };
+    std::span<const Member> Members() const override {
+        static constexpr Member kMembers[] = {{u"Item", kItem},
+                                              {u"Count", kCount},
+                                              {u"Length", kLength},
+                                              {u"Exists", kExists},
+                                              {u"_NewEnum", kDispIdNewEnum}};
+        return kMembers;
+    }
+
+    std::vector<std::pair<String, Variant>> named_;
+};
+
 class ArgumentsObject : public HostObject {
 public:
-    explicit ArgumentsObject(std::vector<String> arguments) : arguments_(std::move(arguments)) {}
+    explicit ArgumentsObject(std::vector<String> arguments, bool with_parts = true) : arguments_(std::move(arguments)) {
+        if (!with_parts) return;
+        named_ = ObjectRef(MakeRef<NamedArgumentsObject>(arguments_));
+        std::vector<String> unnamed;
+        for (const String& a : arguments_) {
+            if (!IsNamed(a)) unnamed.push_back(a);
+        }
+        unnamed_ = ObjectRef(MakeRef<ArgumentsObject>(std::move(unnamed), false));
+    }
 
     String TypeName() const override { return u"IArguments"; }
 
@@ -44,6 +118,11 @@ public:
                 std::vector<Variant> items(arguments_.begin(), arguments_.end());
                 return Variant(ObjectRef(MakeRef<ListEnumerator>(std::move(items))));
             }
+            case kNamed:
+            case kUnnamed:
+                if (!named_) RaiseRuntimeError(rt::kMemberNotSupported);
+                ExpectArgs(args, 0, 0);
+                return Variant(id == kNamed ? named_ : unnamed_);
             default:
                 RaiseRuntimeError(rt::kMemberNotSupported);
         }
@@ -53,19 +132,24 @@ private:
     static constexpr DispId kItem = kDispIdValue;
     static constexpr DispId kCount = 1;
     static constexpr DispId kLength = 2;
+    static constexpr DispId kNamed = 3;
+    static constexpr DispId kUnnamed = 4;
     std::span<const Member> Members() const override {
-        static constexpr Member kMembers[] = {
-            {u"Item", kItem}, {u"Count", kCount}, {u"Length", kLength}, {u"_NewEnum", kDispIdNewEnum}};
+        static constexpr Member kMembers[] = {{u"Item", kItem},       {u"Count", kCount},
+                                              {u"Length", kLength},   {u"Named", kNamed},
+                                              {u"Unnamed", kUnnamed}, {u"_NewEnum", kDispIdNewEnum}};
         return kMembers;
     }
 
     std::vector<String> arguments_;
+    ObjectRef named_;  // Nothing for Unnamed itself
+    ObjectRef unnamed_;
 };
 
-// WScript.StdOut: standard output as a text stream.
+// WScript.StdOut and StdErr: standard output or error as a text stream.
 class StdOutObject : public HostObject {
 public:
-    explicit StdOutObject(Interpreter& interp) : interp_(interp), alive_(interp.AliveToken()) {}
+    StdOutObject(Interpreter& interp, bool error) : interp_(interp), alive_(interp.AliveToken()), error_(error) {}
 
     String TypeName() const override { return u"TextStream"; }
 
@@ -75,17 +159,17 @@ public:
         switch (id) {
             case kWrite:
                 ExpectArgs(args, 1, 1);
-                interp_.Host().Write(Text(args[0]));
+                Put(Text(args[0]));
                 return Variant();
             case kWriteLine:
                 ExpectArgs(args, 0, 1);
-                interp_.Host().WriteLine(Given(args, 0) ? Text(args[0]) : String());
+                PutLine(Given(args, 0) ? Text(args[0]) : String());
                 return Variant();
             case kWriteBlankLines: {
                 ExpectArgs(args, 1, 1);
                 const Long n = VariantToLong(interp_.Plain(Variant(args[0].Deref())), interp_.Format());
                 if (n < 0 || n > 1000000) RaiseRuntimeError(rt::kInvalidProcedureCall);
-                for (Long i = 0; i < n; ++i) interp_.Host().WriteLine(u"");
+                for (Long i = 0; i < n; ++i) PutLine(u"");
                 return Variant();
             }
             case kClose:
@@ -107,9 +191,24 @@ private:
         const Variant& x = v.Deref();
         return x.IsNull() ? String(u"Null") : interp_.Text(x);
     }
+    void Put(const String& text) {
+        if (error_) {
+            interp_.Host().WriteError(text);
+        } else {
+            interp_.Host().Write(text);
+        }
+    }
+    void PutLine(const String& line) {
+        if (error_) {
+            interp_.Host().WriteError(line + u"\n");
+        } else {
+            interp_.Host().WriteLine(line);
+        }
+    }
 
     Interpreter& interp_;
     std::shared_ptr<bool> alive_;
+    bool error_;
 };
 
 class WScriptObject : public HostObject {
@@ -157,8 +256,20 @@ public:
                 return Variant(String(u"quibor15 script host"));
             case kStdOut:
                 ExpectArgs(args, 0, 0);
-                if (!std_out_) std_out_ = ObjectRef(MakeRef<StdOutObject>(interp_));
+                if (!std_out_) std_out_ = ObjectRef(MakeRef<StdOutObject>(interp_, false));
                 return Variant(std_out_);
+            case kStdErr:
+                ExpectArgs(args, 0, 0);
+                if (!std_err_) std_err_ = ObjectRef(MakeRef<StdOutObject>(interp_, true));
+                return Variant(std_err_);
+            case kSleep: {
+                ExpectArgs(args, 1, 1);
+                const Long ms = VariantToLong(interp_.Plain(Variant(args[0].Deref())), interp_.Format());
+                if (ms < 0) RaiseRuntimeError(rt::kInvalidProcedureCall);
+                interp_.Host().Sleep(ms);
+                interp_.ForgetFormat();
+                return Variant();
+            }
             default:
                 RaiseRuntimeError(rt::kMemberNotSupported);
         }
@@ -175,6 +286,8 @@ private:
         kScriptFullName,
         kName,
         kStdOut,
+        kStdErr,
+        kSleep,
     };
     std::span<const Member> Members() const override {
         static constexpr Member kMembers[] = {
@@ -187,6 +300,8 @@ private:
             {u"ScriptFullName", kScriptFullName},
             {u"Name", kName},
             {u"StdOut", kStdOut},
+            {u"StdErr", kStdErr},
+            {u"Sleep", kSleep},
         };
         return kMembers;
     }
@@ -205,7 +320,7 @@ private:
 
     Variant CreateObject(std::span<Variant> args) {
         ExpectArgs(args, 1, 2);
-        ObjectRef obj = interp_.Host().CreateObject(interp_.Text(args[0]));
+        ObjectRef obj = CreateObjectByProgId(interp_, interp_.Text(args[0]));
         if (Given(args, 1)) {
             const String prefix = interp_.Text(args[1]);
             if (!prefix.empty()) obj->Advise(interp_.MakeEventSink(obj, prefix));
@@ -218,6 +333,7 @@ private:
     String path_;
     ObjectRef arguments_;
     ObjectRef std_out_;
+    ObjectRef std_err_;
 };
 
 class ErrObject : public HostObject {

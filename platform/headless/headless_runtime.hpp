@@ -109,6 +109,7 @@ public:
     void AdvanceClock(double seconds);
     // Back to the real local time.
     void UseSystemClock() noexcept { clock_.reset(); }
+    bool ClockIsHeld() const noexcept { return clock_.has_value(); }
 
     const AnsiCodePage& CodePage() const noexcept { return desktop_->CodePage(); }
     Desktop& Desk() noexcept { return *desktop_; }
