@@ -43,6 +43,7 @@ built=$(date +%s)
 echo "Sanitizer build: $((built - started)) s"
 
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$root/.ci/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
 tested=$(date +%s)
