@@ -197,7 +197,7 @@ windows_suites() {
   vbs "manifest" manifest.vbs 'C:\scratch' "$here"
   vbs "events through a buddy object" events.vbs
   vbs "form utilities, tooltips, media and dialogs" runtime.vbs "$here"
-  WINE_TIMEOUT=90 RETRY=2 vbs "media on the system's multimedia service" media.vbs 'C:\media'
+  WINE_TIMEOUT=90 RETRY=4 vbs "media on the system's multimedia service" media.vbs 'C:\media'
   js "JScript client" client.js
   set_version win7
   vbs "version (Windows 7)" version.vbs win7
