@@ -145,16 +145,23 @@ check_run() { # name wine-arguments...: passes when the command succeeds
 # Runs a program under Wine and counts its "ok - " / "not ok - " lines; the
 # program must end with a DONE line (Wine's script engines stop silently at
 # some built-ins, so a missing DONE is a failure of its own).
-# RETRY=n: up to n more runs after a hang (Wine's multimedia service
-# sometimes deadlocks in a 32-bit process under qemu), said so in the output.
+# RETRY=n: up to n more runs after a run that hung or stopped short of its
+# DONE line (Wine's multimedia service sometimes deadlocks or takes its
+# process down, most often in a 32-bit process under qemu), said so in the
+# output; the last run counts.
+ran_to_end() {
+  # qemu's own report of a 32-bit process that faults while it exits
+  # (seen after the multimedia service's threads) is no line of the test.
+  [[ $(tr -d '\r' <"$work/out.txt" | grep -v -e '^[[:space:]]*$' -e '^qemu: uncaught target signal' |
+    tail -n 1) == DONE* ]]
+}
 run_counted() {
-  local name=$1 rc=0 tries=${RETRY:-0}
+  local name=$1 tries=${RETRY:-0}
   shift
-  wine_run "$@" || rc=$?
-  while ((rc == 124 && tries-- > 0)); do
-    echo "# $name: hung, once more"
-    rc=0
-    wine_run "$@" || rc=$?
+  wine_run "$@" || true
+  while ((tries-- > 0)) && ! ran_to_end; do
+    echo "# $name: hung or stopped short, once more"
+    wine_run "$@" || true
   done
   local out ok bad
   out=$(tr -d '\r' <"$work/out.txt")
@@ -164,9 +171,7 @@ run_counted() {
   grep -E '^(ok|not ok) - ' <<<"$out" | sed 's/^/  /' || true
   passed[$bits]=$((passed[$bits] + ok))
   failed[$bits]=$((failed[$bits] + bad))
-  # qemu's own report of a 32-bit process that faults while it exits
-  # (seen after the multimedia service's threads) is no line of the test.
-  if [[ $(grep -v -e '^[[:space:]]*$' -e '^qemu: uncaught target signal' <<<"$out" | tail -n 1) == DONE* ]]; then
+  if ran_to_end; then
     pass "$name ran to its end"
   else
     fail "$name ran to its end (last lines below)"
