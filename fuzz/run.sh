@@ -38,11 +38,15 @@ for name in "${names[@]}"; do
   dict=()
   [ -f "$root/fuzz/$name.dict" ] && dict=(-dict="$root/fuzz/$name.dict")
   mkdir -p "$work/corpus-$name"
+  seeds=("$root/fuzz/corpus/$name")
+  # The script target also starts from the golden scripts of the tests,
+  # which stay in one place.
+  [ "$name" = script ] && seeds+=("$root/tests/scripts")
   log=$work/$name.log
   result=clean
   if ! (cd "$work" && "$build/fuzz/fuzz_$name" -max_total_time="$seconds" "${runs[@]}" -timeout="${QUIBOR15_FUZZ_TIMEOUT:-25}" \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/$name-" "${dict[@]}" \
-    "$work/corpus-$name" "$root/fuzz/corpus/$name" >"$log" 2>&1); then
+    "$work/corpus-$name" "${seeds[@]}" >"$log" 2>&1); then
     result=FAULT
     failed+=("$name")
   fi

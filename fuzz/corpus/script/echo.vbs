@@ -1,0 +1,2 @@
+x = 1 + 2
+WScript.Echo x & "!"

@@ -1,4 +1,0 @@
-Dim i
-For i = 1 To 3
-    WScript.Echo i
-Loop

@@ -1,2 +1,0 @@
-WScript.Echo "fine"
-WScript.Echo "this string never ends
