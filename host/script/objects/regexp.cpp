@@ -98,24 +98,26 @@ struct MatchData {
     std::vector<Variant> groups;  // Empty for a group that took no part
 };
 
-class SubMatchesObject : public HostObject {
+// A match collection or a match's sub-matches: a read-only list of values.
+class ValueListObject : public HostObject {
 public:
-    explicit SubMatchesObject(std::vector<Variant> groups) : groups_(std::move(groups)) {}
-    String TypeName() const override { return u"ISubMatches"; }
+    ValueListObject(String type_name, std::vector<Variant> items)
+        : type_name_(std::move(type_name)), items_(std::move(items)) {}
+    String TypeName() const override { return type_name_; }
     Variant Invoke(DispId id, uint16_t flags, std::span<Variant> args) override {
         if (!IsGet(flags)) RaiseRuntimeError(rt::kMemberNotSupported);
         switch (id) {
             case kDispIdValue: {
                 ExpectArgs(args, 1, 1);
                 const Long i = VariantToLong(args[0].Deref());
-                if (i < 0 || static_cast<size_t>(i) >= groups_.size()) RaiseRuntimeError(rt::kInvalidProcedureCall);
-                return groups_[static_cast<size_t>(i)];
+                if (i < 0 || static_cast<size_t>(i) >= items_.size()) RaiseRuntimeError(rt::kInvalidProcedureCall);
+                return items_[static_cast<size_t>(i)];
             }
             case kCount:
                 ExpectArgs(args, 0, 0);
-                return Variant(static_cast<Long>(groups_.size()));
+                return Variant(static_cast<Long>(items_.size()));
             case kDispIdNewEnum:
-                return Variant(ObjectRef(MakeRef<ValueEnumerator>(groups_)));
+                return Variant(ObjectRef(MakeRef<ValueEnumerator>(items_)));
             default:
                 RaiseRuntimeError(rt::kMemberNotSupported);
         }
@@ -128,7 +130,8 @@ private:
             {u"Item", kDispIdValue}, {u"Count", kCount}, {u"_NewEnum", kDispIdNewEnum}};
         return kMembers;
     }
-    std::vector<Variant> groups_;
+    String type_name_;
+    std::vector<Variant> items_;
 };
 
 class MatchObject : public HostObject {
@@ -146,7 +149,7 @@ public:
             case kLength:
                 return Variant(static_cast<Long>(data_.value.size()));
             case kSubMatches:
-                return Variant(ObjectRef(MakeRef<SubMatchesObject>(data_.groups)));
+                return Variant(ObjectRef(MakeRef<ValueListObject>(u"ISubMatches", data_.groups)));
             default:
                 RaiseRuntimeError(rt::kMemberNotSupported);
         }
@@ -160,39 +163,6 @@ private:
         return kMembers;
     }
     MatchData data_;
-};
-
-class MatchesObject : public HostObject {
-public:
-    explicit MatchesObject(std::vector<Variant> matches) : matches_(std::move(matches)) {}
-    String TypeName() const override { return u"IMatchCollection2"; }
-    Variant Invoke(DispId id, uint16_t flags, std::span<Variant> args) override {
-        if (!IsGet(flags)) RaiseRuntimeError(rt::kMemberNotSupported);
-        switch (id) {
-            case kDispIdValue: {
-                ExpectArgs(args, 1, 1);
-                const Long i = VariantToLong(args[0].Deref());
-                if (i < 0 || static_cast<size_t>(i) >= matches_.size()) RaiseRuntimeError(rt::kInvalidProcedureCall);
-                return matches_[static_cast<size_t>(i)];
-            }
-            case kCount:
-                ExpectArgs(args, 0, 0);
-                return Variant(static_cast<Long>(matches_.size()));
-            case kDispIdNewEnum:
-                return Variant(ObjectRef(MakeRef<ValueEnumerator>(matches_)));
-            default:
-                RaiseRuntimeError(rt::kMemberNotSupported);
-        }
-    }
-
-private:
-    static constexpr DispId kCount = 1;
-    std::span<const Member> Members() const override {
-        static constexpr Member kMembers[] = {
-            {u"Item", kDispIdValue}, {u"Count", kCount}, {u"_NewEnum", kDispIdNewEnum}};
-        return kMembers;
-    }
-    std::vector<Variant> matches_;
 };
 
 class RegExpObject : public RuntimeObject {
@@ -329,7 +299,7 @@ private:
     Variant Execute(const String& text) {
         std::vector<Variant> matches;
         for (MatchData& d : Matches(text)) matches.emplace_back(ObjectRef(MakeRef<MatchObject>(std::move(d))));
-        return Variant(ObjectRef(MakeRef<MatchesObject>(std::move(matches))));
+        return Variant(ObjectRef(MakeRef<ValueListObject>(u"IMatchCollection2", std::move(matches))));
     }
 
     // $1..$99, $& (the match), $` and $' (before and after it), $$ ($).
