@@ -4,10 +4,12 @@
 // 50 ms; the loops show the interpreter's own speed.
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "host/script/interpreter.hpp"
 #include "host/script/parser.hpp"
+#include "host/script/text.hpp"
 #include "host/script/wscript.hpp"
 #include "host/world.hpp"
 
@@ -101,5 +103,29 @@ void BM_InterpretLoopsCallsAndStrings(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_InterpretLoopsCallsAndStrings)->Unit(benchmark::kMillisecond);
+
+// The scripts bench/script_vs_wine.sh also runs under Wine's engine.
+std::u16string BenchScript(const char* name) {
+    std::ifstream in(std::string(QUIBOR15_BENCH_SCRIPTS) + "/" + name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::u16string source;
+    if (text.str().empty() || !script::FromUtf8(text.str(), source)) {
+        throw std::runtime_error(std::string("missing bench script ") + name);
+    }
+    return source;
+}
+
+void BM_OneLineScriptFile(benchmark::State& state) {
+    const std::u16string source = BenchScript("one_line.vbs");
+    for (auto _ : state) RunInWorld(source);
+}
+BENCHMARK(BM_OneLineScriptFile)->Unit(benchmark::kMillisecond);
+
+void BM_Loop200kScriptFile(benchmark::State& state) {
+    const std::u16string source = BenchScript("loop_200k.vbs");
+    for (auto _ : state) RunInWorld(source);
+}
+BENCHMARK(BM_Loop200kScriptFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace

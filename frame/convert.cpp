@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -188,7 +189,55 @@ void SkipBlanks(std::u16string_view text, size_t& i) {
     while (i < text.size() && IsBlank(text[i])) ++i;
 }
 
-// Date text as the conversions write it: "M/d/yyyy", "yyyy-MM-dd", either
+// A month by its English name or the name's first three letters, case
+// ignored: 1 to 12, or 0 (i unchanged).
+int32_t ReadMonthName(std::u16string_view text, size_t& i) {
+    static constexpr std::u16string_view kMonths[] = {u"January",   u"February", u"March",    u"April",
+                                                      u"May",       u"June",     u"July",     u"August",
+                                                      u"September", u"October",  u"November", u"December"};
+    size_t j = i;
+    while (j < text.size() && ((text[j] >= u'a' && text[j] <= u'z') || (text[j] >= u'A' && text[j] <= u'Z'))) ++j;
+    const std::u16string_view word = text.substr(i, j - i);
+    for (int32_t m = 0; m < 12; ++m) {
+        if (EqualsIgnoreCase(word, kMonths[m]) ||
+            (word.size() == 3 && EqualsIgnoreCase(word, kMonths[m].substr(0, 3)))) {
+            i = j;
+            return m + 1;
+        }
+    }
+    return 0;
+}
+
+void SkipDateSeparators(std::u16string_view text, size_t& i) {
+    while (i < text.size() && (IsBlank(text[i]) || text[i] == u',' || text[i] == u'-' || text[i] == u'/')) ++i;
+}
+
+// "October 19, 1962", "Nov 26, 2010", "26 Nov 2010", "26-Nov-2010": the day
+// serial, i past the year; nullopt (i unchanged) for other text.
+std::optional<int64_t> ReadNamedMonthDate(std::u16string_view text, size_t& i) {
+    size_t j = i;
+    int32_t day = 0, year = 0;
+    size_t day_digits = 0, year_digits = 0;
+    int32_t month = ReadMonthName(text, j);
+    if (month != 0) {
+        SkipDateSeparators(text, j);
+        if (!ReadUnsigned(text, j, day, day_digits)) return std::nullopt;
+    } else {
+        if (!ReadUnsigned(text, j, day, day_digits)) return std::nullopt;
+        SkipDateSeparators(text, j);
+        month = ReadMonthName(text, j);
+        if (month == 0) return std::nullopt;
+    }
+    SkipDateSeparators(text, j);
+    if (!ReadUnsigned(text, j, year, year_digits) || day_digits > 2) return std::nullopt;
+    if (year_digits <= 2) year += year < 30 ? 2000 : 1900;
+    if (year < 100 || year > 9999 || day < 1 || day > DaysInMonth(year, month)) return std::nullopt;
+    i = j;
+    return DaysFromCivil(year, month, day) + kSerialOfUnixEpoch;
+}
+
+// Date text as the conversions write it: "M/d/yyyy", "yyyy-MM-dd", a date
+// with the month's name ("October 19, 1962", "26-Nov-2010"), either
 // followed by a time, or a time alone ("h:mm[:ss] [AM|PM]"). Two-digit years
 // take the runtime's window (00-29 are 2000-2029).
 std::optional<Date> ParseDateText(std::u16string_view text) {
@@ -199,7 +248,11 @@ std::optional<Date> ParseDateText(std::u16string_view text) {
     size_t start = i;
     int32_t a = 0, b = 0, c = 0;
     size_t na = 0, nb = 0, nc = 0;
-    if (ReadUnsigned(text, i, a, na) && i < text.size() && (text[i] == u'/' || text[i] == u'-')) {
+    if (std::optional<int64_t> named = ReadNamedMonthDate(text, i)) {
+        day_serial = *named;
+        has_date = true;
+        SkipBlanks(text, i);
+    } else if (ReadUnsigned(text, i, a, na) && i < text.size() && (text[i] == u'/' || text[i] == u'-')) {
         char16_t sep = text[i++];
         if (!ReadUnsigned(text, i, b, nb) || i >= text.size() || text[i] != sep) return std::nullopt;
         ++i;
@@ -349,7 +402,14 @@ bool ParseNumber(std::u16string_view text, const NumberFormat& fmt, double& out)
         int64_t integer_digits = 0;  // after leading zeros
         int64_t leading_fraction_zeros = 0;
         bool any_digit = false, nonzero_seen = false;
-        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+        auto is_digit = [&text](size_t k) { return k < text.size() && text[k] >= u'0' && text[k] <= u'9'; };
+        for (;;) {
+            // Group separators may stand between the digits of the whole part.
+            if (fmt.grouped && any_digit && i < text.size() && text[i] == fmt.thousands &&
+                fmt.thousands != fmt.decimal && is_digit(i + 1)) {
+                ++i;
+            }
+            if (!is_digit(i)) break;
             if (text[i] != u'0' || nonzero_seen) {
                 nonzero_seen = true;
                 ++integer_digits;
@@ -398,11 +458,46 @@ bool ParseNumber(std::u16string_view text, const NumberFormat& fmt, double& out)
 
 // --- Currency
 
+// From the shortest decimal text of the value, so that large amounts keep
+// their last digits (value * 10000 in floating point turns 922337203685477
+// into ...476.9664) and halves round to even as written.
 Currency CurrencyFromDouble(double value) {
-    double scaled = RoundHalfEven(value * 10000.0);
-    // 2^63 is exactly representable; the range is [-2^63, 2^63).
-    if (!(scaled >= -9223372036854775808.0 && scaled < 9223372036854775808.0)) RaiseRuntimeError(rt::kOverflow);
-    return Currency{static_cast<int64_t>(scaled)};
+    if (!std::isfinite(value) || std::fabs(value) >= 922337203685477.625) RaiseRuntimeError(rt::kOverflow);
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf - 1, value);
+    if (ec != std::errc()) RaiseRuntimeError(rt::kOverflow);
+    *end = '\0';
+    const bool negative = buf[0] == '-';
+    __int128 digits = 0;
+    int exponent = 0;  // value = digits * 10^exponent
+    const char* p = buf + (negative ? 1 : 0);
+    bool after_point = false;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p == '.') {
+            after_point = true;
+            continue;
+        }
+        digits = digits * 10 + (*p - '0');
+        if (after_point) --exponent;
+    }
+    if (p < end) exponent += std::atoi(p + 1);
+    exponent += 4;
+    if (exponent >= 0) {
+        for (int i = 0; i < exponent; ++i) digits *= 10;
+    } else if (exponent < -30) {
+        digits = 0;
+    } else {
+        __int128 divisor = 1;
+        for (int i = 0; i < -exponent; ++i) divisor *= 10;
+        const __int128 rest = digits % divisor;
+        digits /= divisor;
+        if (rest * 2 > divisor || (rest * 2 == divisor && (digits & 1) != 0)) ++digits;
+    }
+    if (negative) digits = -digits;
+    if (digits > std::numeric_limits<int64_t>::max() || digits < std::numeric_limits<int64_t>::min()) {
+        RaiseRuntimeError(rt::kOverflow);
+    }
+    return Currency{static_cast<int64_t>(digits)};
 }
 
 double CurrencyToDouble(Currency c) noexcept { return static_cast<double>(c.scaled) / 10000.0; }

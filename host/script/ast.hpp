@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/script/lexer.hpp"
+#include "quibor15/variant.hpp"
 
 namespace quibor15::script {
 
@@ -52,6 +53,19 @@ enum class Op {
     Imp,
 };
 
+// What a name resolved to where it was last run, so the next run of the
+// same code need not look it up again (the interpreter fills and checks it).
+struct NameMemo {
+    const void* proc = nullptr;  // the procedure it ran in
+    const void* cls = nullptr;   // the class of Me
+    uint32_t generation = 0;     // of the global names; 0: nothing kept
+    uint8_t where = 0;           // where it was found
+    uint8_t result = 0;          // what it is
+    bool is_fixed_array = false;
+    uint32_t slot = 0;
+    const void* target = nullptr;
+};
+
 struct Expr {
     ExprKind kind = ExprKind::Literal;
     SourcePos pos;
@@ -62,6 +76,10 @@ struct Expr {
     ExprPtr rhs;
     std::vector<ExprPtr> args;  // Call; a null entry is a left-out argument
     Op op = Op::None;
+    mutable NameMemo memo;  // Name
+    // Literal: its value, made when first needed.
+    mutable Variant value;
+    mutable bool has_value = false;
 };
 
 struct Stmt;

@@ -27,9 +27,24 @@ Variant MsgBoxFn(Interpreter& in, Args a) {
 
 Variant ErrFn(Interpreter& in, Args) { return Variant(in.ErrObject()); }
 
+Variant EvalFn(Interpreter& in, Args a) { return in.EvalText(TextArg(in, a, 0)); }
+Variant ExecuteFn(Interpreter& in, Args a) {
+    in.ExecuteText(TextArg(in, a, 0), false);
+    return Variant();
+}
+Variant ExecuteGlobalFn(Interpreter& in, Args a) {
+    in.ExecuteText(TextArg(in, a, 0), true);
+    return Variant();
+}
+Variant GetRefFn(Interpreter& in, Args a) { return Variant(in.ProcedureRef(TextArg(in, a, 0))); }
+
 const Builtin kTable[] = {
     {u"CreateObject", 1, 2, CreateObjectFn},
     {u"Err", 0, 0, ErrFn},
+    {u"Eval", 1, 1, EvalFn},
+    {u"Execute", 1, 1, ExecuteFn},
+    {u"ExecuteGlobal", 1, 1, ExecuteGlobalFn},
+    {u"GetRef", 1, 1, GetRefFn},
     {u"MsgBox", 1, 5, MsgBoxFn},
 };
 

@@ -60,12 +60,24 @@ Variant TypeNameFn(Interpreter&, Args a) {
     return Str(TypeNameOf(v.Type()));
 }
 
-Variant VarTypeFn(Interpreter&, Args a) {
-    const Variant& v = Arg(a, 0);
+Integer VarTypeCode(const Variant& v) {
     if (const SafeArray* arr = v.Array()) {
-        return Variant(static_cast<Integer>(static_cast<int>(VarType::Array) | static_cast<int>(arr->ElementType())));
+        return static_cast<Integer>(static_cast<int>(VarType::Array) | static_cast<int>(arr->ElementType()));
     }
-    return Variant(static_cast<Integer>(v.Type()));
+    return static_cast<Integer>(v.Type());
+}
+
+Variant VarTypeFn(Interpreter& in, Args a) {
+    const Variant& v = Arg(a, 0);
+    // An object with a default property gives the type of that property's value.
+    if (const ObjectRef* obj = v.As<ObjectRef>(); obj && *obj) {
+        try {
+            return Variant(VarTypeCode(in.DefaultValue(*obj)));
+        } catch (const AutomationError& e) {
+            if (e.Number() != rt::kMemberNotSupported) throw;
+        }
+    }
+    return Variant(VarTypeCode(v));
 }
 
 Variant IsObjectFn(Interpreter&, Args a) { return Bool(Arg(a, 0).IsObject()); }

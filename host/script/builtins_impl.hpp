@@ -20,10 +20,20 @@ inline bool Given(Args args, size_t i) { return i < args.size() && !Arg(args, i)
 // An argument read through an object's default member.
 inline Variant Value(Interpreter& in, Args args, size_t i) { return in.Plain(Variant(Arg(args, i))); }
 
-inline String TextArg(Interpreter& in, Args args, size_t i) { return in.Text(Value(in, args, i)); }
-inline Long LongArg(Interpreter& in, Args args, size_t i) { return VariantToLong(Value(in, args, i), in.Format()); }
+// These read a text or number argument in place, copying only objects'
+// default values.
+inline String TextArg(Interpreter& in, Args args, size_t i) {
+    const Variant& v = Arg(args, i);
+    if (const String* s = v.As<String>()) return *s;
+    return v.IsObject() ? in.Text(Value(in, args, i)) : in.Text(v);
+}
+inline Long LongArg(Interpreter& in, Args args, size_t i) {
+    const Variant& v = Arg(args, i);
+    return VariantToLong(v.IsObject() ? Value(in, args, i) : v, in.Format());
+}
 inline double DoubleArg(Interpreter& in, Args args, size_t i) {
-    return VariantToDouble(Value(in, args, i), in.Format());
+    const Variant& v = Arg(args, i);
+    return VariantToDouble(v.IsObject() ? Value(in, args, i) : v, in.Format());
 }
 inline Long LongOr(Interpreter& in, Args args, size_t i, Long fallback) {
     return Given(args, i) ? LongArg(in, args, i) : fallback;

@@ -7,7 +7,9 @@ namespace quibor15::script::builtins {
 namespace {
 
 Variant LenFn(Interpreter& in, Args a) {
-    if (Arg(a, 0).IsNull()) return Variant::Null();
+    const Variant& v = Arg(a, 0);
+    if (v.IsNull()) return Variant::Null();
+    if (const String* s = v.As<String>()) return Variant(static_cast<Long>(s->size()));
     return Variant(static_cast<Long>(TextArg(in, a, 0).size()));
 }
 
@@ -67,10 +69,7 @@ Variant InStrRevFn(Interpreter& in, Args a) {
 
 Variant ReplaceFn(Interpreter& in, Args a) {
     // Replace(text, find, with[, start[, count[, compare]]]): the text from
-    // start on, with up to count replacements (-1: all).
-    for (size_t i = 0; i < 3; ++i) {
-        if (Arg(a, i).IsNull()) return Variant::Null();
-    }
+    // start on, with up to count replacements (-1: all). Null raises 94.
     const String text = TextArg(in, a, 0);
     const String find = TextArg(in, a, 1);
     const String with = TextArg(in, a, 2);
@@ -126,6 +125,7 @@ Variant SpaceFn(Interpreter& in, Args a) {
 
 char16_t AnsiChar(Interpreter& in, Long code) {
     if (code < 0 || code > 255) InvalidCall();
+    if (code < 0x80) return static_cast<char16_t>(code);  // ASCII in every ANSI code page
     const String s = in.Host().CodePage().Decode(std::string(1, static_cast<char>(code)));
     return s.empty() ? u'?' : s[0];
 }

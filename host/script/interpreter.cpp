@@ -33,6 +33,7 @@ void Interpreter::Prepare() {
         entry.kind = GlobalKind::Proc;
         entry.proc = procs_.back().get();
         globals_[proc->key] = entry;
+        ++generation_;
     }
     DeclareGlobals();
 }
@@ -47,9 +48,11 @@ std::unique_ptr<ProcInfo> Interpreter::PrepareProc(const ProcDecl& decl, const C
         info->result_slot = static_cast<int>(next);
         info->slot_of[decl.key] = next++;
     }
+    info->is_fixed_array.assign(next, false);
     for (const VarDecl* v : decl.locals) {
         info->slot_of[v->key] = next;
         if (v->is_array) info->arrays.emplace_back(next, v);
+        info->is_fixed_array.push_back(v->is_array && !v->bounds.empty());
         ++next;
     }
     info->is_constant.assign(next, false);
@@ -57,6 +60,7 @@ std::unique_ptr<ProcInfo> Interpreter::PrepareProc(const ProcDecl& decl, const C
         info->slot_of[c->key] = next;
         info->constants.emplace_back(next, c);
         info->is_constant.push_back(true);
+        info->is_fixed_array.push_back(false);
         ++next;
     }
     info->slot_count = next;
@@ -79,6 +83,7 @@ void Interpreter::PrepareClass(const ClassDecl& decl) {
     for (const FieldDecl& f : decl.fields) {
         MemberInfo& m = add_member(f.var.key, f.var.name, f.is_public);
         m.field = static_cast<int>(cls->field_count);
+        m.is_fixed_array = f.var.is_array && !f.var.bounds.empty();
         if (f.var.is_array) cls->field_arrays.emplace_back(cls->field_count, &f.var);
         ++cls->field_count;
     }
@@ -121,6 +126,7 @@ void Interpreter::PrepareClass(const ClassDecl& decl) {
     entry.kind = GlobalKind::Class;
     entry.cls = cls;
     globals_[decl.key] = entry;
+    ++generation_;
     classes_.push_back(std::move(cls));
 }
 
@@ -129,8 +135,10 @@ void Interpreter::DeclareGlobals() {
         GlobalEntry entry;
         entry.kind = GlobalKind::Variable;
         entry.slot = static_cast<uint32_t>(global_slots_.size());
+        entry.is_fixed_array = v->is_array && !v->bounds.empty();
         global_slots_.emplace_back();
         globals_[v->key] = entry;
+        ++generation_;
     }
     for (const ConstDecl* c : program_->constants) {
         GlobalEntry entry;
@@ -138,6 +146,7 @@ void Interpreter::DeclareGlobals() {
         entry.slot = static_cast<uint32_t>(global_slots_.size());
         global_slots_.emplace_back();
         globals_[c->key] = entry;
+        ++generation_;
     }
 }
 
@@ -147,6 +156,7 @@ void Interpreter::AddNamedObject(std::u16string_view name, ObjectRef object) {
     entry.slot = static_cast<uint32_t>(global_slots_.size());
     global_slots_.emplace_back(std::move(object));
     globals_[NameKey(name)] = entry;
+    ++generation_;
 }
 
 const ProcInfo* Interpreter::FindGlobalProc(std::u16string_view name) const {
@@ -184,6 +194,7 @@ RunOutcome Interpreter::Run() {
     stack_base_ = &base;
     stack_budget_ = StackBudget();
     Frame top;
+    frame_ = &top;
     try {
         try {
             for (const ConstDecl* c : program_->constants) {
@@ -226,6 +237,7 @@ RunOutcome Interpreter::Run() {
         }
     }
     stack_base_ = nullptr;
+    frame_ = nullptr;
     return outcome;
 }
 
@@ -233,7 +245,7 @@ void Interpreter::Fail(RunOutcome& outcome, const ScriptError& e) const {
     outcome.kind = RunOutcome::Kind::Failed;
     outcome.number = e.Number();
     outcome.source = e.Source().empty() ? String(kRuntimeErrorSource) : e.Source();
-    outcome.description = e.Description();
+    outcome.description = e.Report();
     outcome.pos = e.HasPos() ? e.Pos() : pos_;
 }
 
@@ -264,6 +276,7 @@ Variant* Interpreter::DeclareImplicit(const Expr& name, Frame& f) {
 }
 
 Variant* Interpreter::DeclareVariable(const Expr& name, Frame& f) {
+    ++generation_;
     if (f.proc) {
         f.slots.emplace_back();
         f.implicit[name.key] = static_cast<uint32_t>(f.slots.size() - 1);
@@ -274,20 +287,42 @@ Variant* Interpreter::DeclareVariable(const Expr& name, Frame& f) {
     entry.slot = static_cast<uint32_t>(global_slots_.size());
     global_slots_.emplace_back();
     globals_[name.key] = entry;
+    ++generation_;
     return &global_slots_.back();
 }
 
 // ---------------------------------------------------------------- names
 
-Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f) {
+namespace {
+
+// Where a memo says a name was found.
+enum class Where : uint8_t { Nowhere, ProcSlot, Field, Member, GlobalSlot, Proc, Class, Builtin, BuiltinConstant };
+
+}  // namespace
+
+Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f, NameMemo* memo) {
     Resolved r;
+    auto keep = [&](Where where, uint32_t slot, const void* target) {
+        if (!memo) return;
+        memo->proc = f.proc;
+        memo->cls = f.me ? &f.me->Class() : nullptr;
+        memo->generation = generation_;
+        memo->where = static_cast<uint8_t>(where);
+        memo->result = static_cast<uint8_t>(r.kind);
+        memo->is_fixed_array = r.is_fixed_array;
+        memo->slot = slot;
+        memo->target = target;
+    };
     if (f.proc) {
         auto it = f.proc->slot_of.find(key);
         if (it != f.proc->slot_of.end()) {
             r.kind = f.proc->is_constant[it->second] ? Resolved::Kind::Constant : Resolved::Kind::Variable;
             r.var = &f.slots[it->second];
+            r.is_fixed_array = f.proc->is_fixed_array[it->second];
+            keep(Where::ProcSlot, it->second, nullptr);
             return r;
         }
+        // Implicit locals differ from call to call: never kept.
         auto im = f.implicit.find(key);
         if (im != f.implicit.end()) {
             r.kind = Resolved::Kind::Variable;
@@ -303,9 +338,12 @@ Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f) {
             if (m.field >= 0) {
                 r.kind = m.is_constant ? Resolved::Kind::Constant : Resolved::Kind::Variable;
                 r.var = &f.me->Field(static_cast<uint32_t>(m.field));
+                r.is_fixed_array = m.is_fixed_array;
+                keep(Where::Field, static_cast<uint32_t>(m.field), nullptr);
             } else {
                 r.kind = Resolved::Kind::Member;
                 r.member = &m;
+                keep(Where::Member, 0, &m);
             }
             return r;
         }
@@ -317,28 +355,35 @@ Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f) {
             case GlobalKind::Variable:
                 r.kind = Resolved::Kind::Variable;
                 r.var = &global_slots_[g.slot];
+                r.is_fixed_array = g.is_fixed_array;
+                keep(Where::GlobalSlot, g.slot, nullptr);
                 return r;
             case GlobalKind::Constant:
                 r.kind = Resolved::Kind::Constant;
                 r.var = &global_slots_[g.slot];
+                keep(Where::GlobalSlot, g.slot, nullptr);
                 return r;
             case GlobalKind::Proc:
                 r.kind = Resolved::Kind::Proc;
                 r.proc = g.proc;
+                keep(Where::Proc, 0, g.proc);
                 return r;
             case GlobalKind::Class:
                 r.kind = Resolved::Kind::Class;
+                keep(Where::Class, 0, nullptr);
                 return r;
         }
     }
     if (const Builtin* b = FindBuiltin(key)) {
         r.kind = Resolved::Kind::Builtin;
         r.builtin = b;
+        keep(Where::Builtin, 0, b);
         return r;
     }
     if (const Variant* c = FindBuiltinConstant(key)) {
         r.kind = Resolved::Kind::BuiltinConstant;
         r.constant = c;
+        keep(Where::BuiltinConstant, 0, c);
         return r;
     }
     auto g = global_members_.find(key);
@@ -346,6 +391,43 @@ Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f) {
     if (g->second) {
         r.kind = Resolved::Kind::GlobalMember;
         r.owner = g->second;
+    }
+    return r;
+}
+
+Interpreter::Resolved Interpreter::Resolve(const Expr& name, Frame& f) {
+    const NameMemo& m = name.memo;
+    if (m.generation != generation_ || m.proc != f.proc || m.cls != (f.me ? &f.me->Class() : nullptr)) {
+        return Resolve(name.key, f, &name.memo);
+    }
+    Resolved r;
+    r.kind = static_cast<Resolved::Kind>(m.result);
+    r.is_fixed_array = m.is_fixed_array;
+    switch (static_cast<Where>(m.where)) {
+        case Where::ProcSlot:
+            r.var = &f.slots[m.slot];
+            break;
+        case Where::Field:
+            r.var = &f.me->Field(m.slot);
+            break;
+        case Where::Member:
+            r.member = static_cast<const MemberInfo*>(m.target);
+            break;
+        case Where::GlobalSlot:
+            r.var = &global_slots_[m.slot];
+            break;
+        case Where::Proc:
+            r.proc = static_cast<const ProcInfo*>(m.target);
+            break;
+        case Where::Builtin:
+            r.builtin = static_cast<const Builtin*>(m.target);
+            break;
+        case Where::BuiltinConstant:
+            r.constant = static_cast<const Variant*>(m.target);
+            break;
+        case Where::Class:
+        case Where::Nowhere:
+            break;
     }
     return r;
 }

@@ -30,7 +30,8 @@ struct ProcInfo {
     int result_slot = -1;  // Function and Property Get: the procedure's own name
     std::vector<std::pair<uint32_t, const VarDecl*>> arrays;
     std::vector<std::pair<uint32_t, const ConstDecl*>> constants;
-    std::vector<bool> is_constant;  // by slot
+    std::vector<bool> is_constant;     // by slot
+    std::vector<bool> is_fixed_array;  // by slot: Dim'd with bounds, so ReDim refuses it
 };
 
 // A member of a class as late binding sees it: a field or a procedure
@@ -40,6 +41,7 @@ struct MemberInfo {
     bool is_public = true;
     int field = -1;
     bool is_constant = false;
+    bool is_fixed_array = false;
     const ProcInfo* method = nullptr;
     const ProcInfo* get = nullptr;
     const ProcInfo* let = nullptr;
@@ -99,6 +101,7 @@ public:
     const NumberFormat& Format() {
         if (!fmt_valid_) {
             fmt_ = host_.SystemNumberFormat();
+            fmt_.grouped = true;  // CDbl("1,234.5") reads as a script expects
             fmt_valid_ = true;
         }
         return fmt_;
@@ -137,6 +140,16 @@ public:
     // The state of Rnd's generator (Randomize sets it).
     uint32_t& RandomSeed() noexcept { return random_seed_; }
 
+    // Code the script makes as it runs (interpreter_dynamic.cpp). Eval
+    // evaluates an expression and Execute runs statements in the scope of
+    // the running procedure; ExecuteGlobal runs them at the top level, so
+    // what they declare is global. A syntax error in the text raises it as a
+    // run-time error.
+    Variant EvalText(std::u16string_view expression);
+    void ExecuteText(std::u16string_view statements, bool global);
+    // GetRef: an object whose default member calls the global procedure.
+    ObjectRef ProcedureRef(std::u16string_view name);
+
 private:
     struct Frame;
     enum class Flow { Normal, ExitDo, ExitFor, ExitProc };
@@ -146,6 +159,7 @@ private:
     struct GlobalEntry {
         GlobalKind kind = GlobalKind::Variable;
         uint32_t slot = 0;
+        bool is_fixed_array = false;
         const ProcInfo* proc = nullptr;
         std::shared_ptr<const ClassInfo> cls;
     };
@@ -186,14 +200,23 @@ private:
     bool IsOwnName(const Expr& name, const Frame& f) const;
     Variant CallOwnProc(const std::vector<ExprPtr>& arg_exprs, Frame& f);
     Variant EvalBinary(const Expr& e, Frame& f);
+    const Variant& Operand(const Expr& e, Frame& f, Variant& held);
+    bool IsInert(const Expr& e, Frame& f);
     Variant EvalNew(const Expr& e, Frame& f);
     ObjectRef EvalObject(const Expr& e, Frame& f);
     bool EvalCondition(const Expr& e, Frame& f);
+    bool TestCondition(const Expr& e, Frame& f, bool on_error);
+    // Runs fn, turning the engine's own failures (conversions, array access,
+    // memory) into script errors at the current position.
+    template <class F>
+    auto Guarded(F fn);
     void EvalArgs(const std::vector<ExprPtr>& exprs, Frame& f, Args& args);
     std::vector<int32_t> EvalIndices(const std::vector<ExprPtr>& exprs, Frame& f);
     SafeArray NewArray(const std::vector<ExprPtr>& bounds, Frame& f);
 
-    Resolved Resolve(const String& key, Frame& f);
+    Resolved Resolve(const String& key, Frame& f, NameMemo* memo = nullptr);
+    // The same for a name in the code, through its memo.
+    Resolved Resolve(const Expr& name, Frame& f);
     Variant* DeclareImplicit(const Expr& name, Frame& f);  // refused under Option Explicit
     Variant* DeclareVariable(const Expr& name, Frame& f);
     void AssignTo(Variant& target, Variant value, bool is_set);
@@ -205,10 +228,13 @@ private:
     bool TakesNoArguments(const ScriptObject& obj, DispId id, uint16_t flags) const;
     Variant ApplyToDefault(const Variant& value, const Expr& member, uint16_t flags, std::span<Variant> args);
     Variant InvokeMember(ScriptObject& me, const MemberInfo& member, uint16_t flags, std::span<Variant> args);
-    Variant CallBuiltin(const Expr& name, std::span<Variant> args);
+    Variant CallBuiltin(const Builtin& b, const Expr& name, std::span<Variant> args);
     Variant IndexValue(const Variant& container, std::span<Variant> args, const Expr& where);
 
+    void DeclareCode(const Program& code, Frame& f);
+
     friend class ScriptObject;
+    friend class ProcedureObject;
 
     std::shared_ptr<const Program> program_;
     ScriptHost& host_;
@@ -216,6 +242,9 @@ private:
     std::vector<std::unique_ptr<ProcInfo>> procs_;
     std::vector<std::shared_ptr<ClassInfo>> classes_;
     std::unordered_map<String, GlobalEntry> globals_;
+    // Changes whenever a name is declared anywhere, which may change what
+    // another resolves to; name memos of an older generation are stale.
+    uint32_t generation_ = 1;
     std::deque<Variant> global_slots_;
     ObjectRef err_;
     int32_t err_number_ = 0;
@@ -243,6 +272,10 @@ private:
     uint64_t statement_budget_ = 0;
     uint64_t statements_run_ = 0;
     uint32_t random_seed_ = 0x50000;
+    // The frame of the code that runs now (Eval and Execute work in it).
+    Frame* frame_ = nullptr;
+    // Code made by Execute and ExecuteGlobal, kept while its procedures may run.
+    std::vector<std::shared_ptr<const Program>> executed_;
 };
 
 // An instance of a script class: a late-bound object whose public members

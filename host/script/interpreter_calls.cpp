@@ -14,6 +14,12 @@ Variant Interpreter::CallProc(const ProcInfo& proc, std::span<Variant> args, Scr
     ObjectRef keep;
     if (me && !me->Terminating()) keep = ObjectRef(me);
     Frame fr;
+    struct Current {
+        Frame*& frame;
+        Frame* saved;
+        ~Current() { frame = saved; }
+    } current{frame_, frame_};
+    frame_ = &fr;
     fr.proc = &proc;
     fr.me = me;
     fr.slots.resize(proc.slot_count);
@@ -135,7 +141,7 @@ Variant Interpreter::InvokeDispatch(const ObjectRef& obj, DispId id, uint16_t fl
     ObjectRef hold = obj;
     Variant result;
     try {
-        calling_script_object_ = dynamic_cast<ScriptObject*>(hold.Get()) != nullptr;
+        calling_script_object_ = dynamic_cast<ScriptObject*>(hold.Get()) || dynamic_cast<ProcedureObject*>(hold.Get());
         result = hold->Invoke(id, flags, args);
         calling_script_object_ = false;
     } catch (ScriptError&) {
@@ -202,10 +208,9 @@ Variant Interpreter::InvokeMember(ScriptObject& me, const MemberInfo& m, uint16_
     return CallProc(*proc, args, &me);
 }
 
-Variant Interpreter::CallBuiltin(const Expr& name, std::span<Variant> args) {
-    const Builtin* b = FindBuiltin(name.key);
+Variant Interpreter::CallBuiltin(const Builtin& builtin, const Expr& name, std::span<Variant> args) {
+    const Builtin* b = &builtin;
     pos_ = name.pos;
-    if (!b) RaiseScriptError(rt::kTypeMismatch, name.name);
     const int n = static_cast<int>(args.size());
     if (n < b->min_args || n > b->max_args) RaiseScriptError(rt::kWrongArgumentCount, b->name);
     const SourcePos saved = pos_;

@@ -10,7 +10,7 @@ namespace quibor15::script {
 Variant Interpreter::Eval(const Expr& e, Frame& f) {
     switch (e.kind) {
         case ExprKind::Literal:
-            return LiteralValue(e.literal);
+            return LiteralOf(e);
         case ExprKind::Name:
             return EvalName(e, f);
         case ExprKind::Member:
@@ -74,7 +74,7 @@ ObjectRef Interpreter::EvalObject(const Expr& e, Frame& f) {
 }
 
 Variant Interpreter::EvalName(const Expr& e, Frame& f) {
-    Resolved r = Resolve(e.key, f);
+    Resolved r = Resolve(e, f);
     pos_ = e.pos;
     switch (r.kind) {
         case Resolved::Kind::Variable:
@@ -87,7 +87,7 @@ Variant Interpreter::EvalName(const Expr& e, Frame& f) {
         case Resolved::Kind::Member:
             return InvokeMember(*f.me, *r.member, kInvokeMethod | kInvokePropertyGet, {});
         case Resolved::Kind::Builtin:
-            return CallBuiltin(e, {});
+            return CallBuiltin(*r.builtin, e, {});
         case Resolved::Kind::GlobalMember:
             return InvokeObject(r.owner, e, kInvokeMethod | kInvokePropertyGet, {});
         case Resolved::Kind::Class:
@@ -136,13 +136,13 @@ void Interpreter::EvalArgs(const std::vector<ExprPtr>& exprs, Frame& f, Args& ar
             continue;
         }
         if (x->kind == ExprKind::Name) {
-            Resolved r = Resolve(x->key, f);
+            Resolved r = Resolve(*x, f);
             if (r.kind == Resolved::Kind::Variable) {
                 args.values.push_back(Variant::ByRef(*r.var));
                 continue;
             }
         } else if (x->kind == ExprKind::Call && x->target->kind == ExprKind::Name) {
-            Resolved r = Resolve(x->target->key, f);
+            Resolved r = Resolve(*x->target, f);
             if (r.kind == Resolved::Kind::Variable && r.var->Deref().IsArray()) {
                 std::vector<int32_t> indices = EvalIndices(x->args, f);
                 pos_ = x->pos;
@@ -163,7 +163,7 @@ Variant Interpreter::EvalCall(const Expr& e, Frame& f) {
     const Expr& t = *e.target;
     Args args;
     if (t.kind == ExprKind::Name) {
-        Resolved r = Resolve(t.key, f);
+        Resolved r = Resolve(t, f);
         if (IsOwnName(t, f)) return CallOwnProc(e.args, f);
         switch (r.kind) {
             case Resolved::Kind::Variable:
@@ -199,7 +199,7 @@ Variant Interpreter::EvalCall(const Expr& e, Frame& f) {
             }
             case Resolved::Kind::Builtin: {
                 EvalArgs(e.args, f, args);
-                return CallBuiltin(t, args.values);
+                return CallBuiltin(*r.builtin, t, args.values);
             }
             case Resolved::Kind::GlobalMember: {
                 EvalArgs(e.args, f, args);
@@ -263,16 +263,25 @@ Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
         if (!x || !y) RaiseScriptError(rt::kObjectRequired);
         return Variant(Boolean::From(x->Get() == y->Get()));
     }
-    const Variant a = Plain(Eval(*e.target, f));
-    const Variant b = Plain(Eval(*e.rhs, f));
+    // The left operand is read in place only when the right one cannot
+    // change it.
+    Variant held_a, held_b;
+    const Variant& a = IsInert(*e.rhs, f) ? Operand(*e.target, f, held_a) : (held_a = Plain(Eval(*e.target, f)));
+    const Variant& b = Operand(*e.rhs, f, held_b);
     pos_ = e.pos;
     const NumberFormat& fmt = Format();
     switch (e.op) {
         case Op::Concat: {
             if (a.IsNull() && b.IsNull()) return Variant::Null();
-            String text = a.IsNull() ? String() : Text(a);
-            const String tail = b.IsNull() ? String() : Text(b);
-            CheckTextLength(text.size() + tail.size());
+            const String* as = a.As<String>();
+            const String* bs = b.As<String>();
+            String head_text, tail_text;
+            const String& head = a.IsNull() ? head_text : (as ? *as : (head_text = Text(a)));
+            const String& tail = b.IsNull() ? tail_text : (bs ? *bs : (tail_text = Text(b)));
+            CheckTextLength(head.size() + tail.size());
+            String text;
+            text.reserve(head.size() + tail.size());
+            text += head;
             text += tail;
             return Variant(std::move(text));
         }
@@ -290,7 +299,7 @@ Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
         case Op::Gt:
         case Op::Le:
         case Op::Ge:
-            return Comparison(e.op, a, b, fmt);
+            return Comparison(e.op, a, b, fmt, {IsLiteral(*e.target), IsLiteral(*e.rhs)});
         case Op::And:
         case Op::Or:
         case Op::Xor:
@@ -299,6 +308,57 @@ Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
             return Logical(e.op, a, b, fmt);
         default:
             RaiseScriptError(se::kInternalError);
+    }
+}
+
+// An operand's plain value: a variable's or a literal's read in place,
+// anything else evaluated into held.
+const Variant& Interpreter::Operand(const Expr& e, Frame& f, Variant& held) {
+    if (e.kind == ExprKind::Literal) return LiteralOf(e);
+    if (e.kind == ExprKind::Name) {
+        Resolved r = Resolve(e, f);
+        if (r.kind == Resolved::Kind::Variable || r.kind == Resolved::Kind::Constant) {
+            const Variant& v = r.var->Deref();
+            if (!v.IsObject()) return v;
+        } else if (r.kind == Resolved::Kind::BuiltinConstant) {
+            return *r.constant;
+        }
+    }
+    held = Plain(Eval(e, f));
+    return held;
+}
+
+// True when evaluating e runs no script code, so cannot change a variable:
+// literals, variables that hold no object, operators and built-in
+// functions (other than those that run code) on such.
+bool Interpreter::IsInert(const Expr& e, Frame& f) {
+    switch (e.kind) {
+        case ExprKind::Literal:
+            return true;
+        case ExprKind::Name: {
+            Resolved r = Resolve(e, f);
+            if (r.kind == Resolved::Kind::BuiltinConstant) return true;
+            return (r.kind == Resolved::Kind::Variable || r.kind == Resolved::Kind::Constant) &&
+                   !r.var->Deref().IsObject();
+        }
+        case ExprKind::Paren:
+        case ExprKind::Unary:
+            return IsInert(*e.target, f);
+        case ExprKind::Binary:
+            return IsInert(*e.target, f) && IsInert(*e.rhs, f);
+        case ExprKind::Call: {
+            if (e.target->kind != ExprKind::Name) return false;
+            Resolved r = Resolve(*e.target, f);
+            if (r.kind != Resolved::Kind::Builtin) return false;
+            const std::u16string_view name = r.builtin->name;
+            if (name == u"Eval" || name == u"Execute" || name == u"ExecuteGlobal") return false;
+            for (const ExprPtr& arg : e.args) {
+                if (arg && !IsInert(*arg, f)) return false;
+            }
+            return true;
+        }
+        default:
+            return false;
     }
 }
 

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <deque>
+#include <list>
+#include <new>
+#include <stdexcept>
 #include <unordered_map>
 #include <vector>
 
@@ -60,6 +63,19 @@ inline Variant LiteralValue(const Literal& lit) {
     return Variant();
 }
 
+inline const Variant& LiteralOf(const Expr& e) {
+    if (!e.has_value) {
+        e.value = LiteralValue(e.literal);
+        e.has_value = true;
+    }
+    return e.value;
+}
+
+// A literal as the script wrote it, a negative number included.
+inline bool IsLiteral(const Expr& e) {
+    return e.kind == ExprKind::Literal || (e.kind == ExprKind::Unary && e.op == Op::Neg && IsLiteral(*e.target));
+}
+
 // A plain copy of a value: never a reference to someone's variable.
 inline Variant Copy(const Variant& v) { return Variant(v.Deref()); }
 
@@ -76,6 +92,7 @@ struct Interpreter::Resolved {
     enum class Kind { None, Variable, Constant, Proc, Member, Builtin, BuiltinConstant, Class, GlobalMember };
     Kind kind = Kind::None;
     Variant* var = nullptr;
+    bool is_fixed_array = false;
     const Variant* constant = nullptr;
     const ProcInfo* proc = nullptr;
     const MemberInfo* member = nullptr;
@@ -88,7 +105,7 @@ struct Interpreter::Resolved {
 // the array cannot leave a dangling reference behind.
 struct Interpreter::Args {
     std::vector<Variant> values;
-    std::deque<Variant> temps;
+    std::list<Variant> temps;  // stays unallocated for the usual call
     struct WriteBack {
         Variant* array = nullptr;
         std::vector<int32_t> indices;
@@ -123,6 +140,44 @@ Variant Interpreter::FromOutside(F call) {
         NoteError(e);
         if (!fatal_) fatal_ = std::make_unique<ScriptError>(e);
         throw;
+    }
+}
+
+// What GetRef gives: calling its default member calls the procedure.
+class ProcedureObject : public Object {
+public:
+    ProcedureObject(Interpreter& interp, const ProcInfo& proc)
+        : interp_(interp), alive_(interp.AliveToken()), proc_(proc) {}
+
+    String TypeName() const override { return u"Object"; }
+    DispId GetIdOfName(std::u16string_view) override { return kDispIdUnknown; }
+    Variant Invoke(DispId id, uint16_t flags, std::span<Variant> args) override;
+
+private:
+    Interpreter& interp_;  // valid while *alive_
+    std::shared_ptr<bool> alive_;
+    const ProcInfo& proc_;
+};
+
+template <class F>
+auto Interpreter::Guarded(F fn) {
+    auto fail = [this](int32_t number, String description) {
+        ScriptError se(number, kRuntimeErrorSource, std::move(description));
+        se.SetPos(pos_);
+        return se;
+    };
+    try {
+        return fn();
+    } catch (ScriptError&) {
+        throw;
+    } catch (const AutomationError& e) {
+        String description = ScriptErrorDescription(e.Number());
+        if (description == u"Unknown runtime error") description = e.Description();
+        throw fail(e.Number(), std::move(description));
+    } catch (const std::bad_alloc&) {
+        throw fail(se::kOutOfMemory, ScriptErrorDescription(se::kOutOfMemory));
+    } catch (const std::length_error&) {
+        throw fail(se::kOutOfMemory, ScriptErrorDescription(se::kOutOfMemory));
     }
 }
 

@@ -29,26 +29,7 @@ Interpreter::Flow Interpreter::ExecBlock(const Block& block, Frame& f) {
         pos_ = s.pos;
         Flow flow = Flow::Normal;
         try {
-            try {
-                flow = Exec(s, f);
-            } catch (ScriptError&) {
-                throw;
-            } catch (const AutomationError& e) {
-                // Raised by a conversion or array access of the engine itself.
-                String description = ScriptErrorDescription(e.Number());
-                if (description == u"Unknown runtime error") description = e.Description();
-                ScriptError se(e.Number(), kRuntimeErrorSource, description);
-                se.SetPos(pos_);
-                throw se;
-            } catch (const std::bad_alloc&) {
-                ScriptError se(se::kOutOfMemory, kRuntimeErrorSource, ScriptErrorDescription(se::kOutOfMemory));
-                se.SetPos(pos_);
-                throw se;
-            } catch (const std::length_error&) {
-                ScriptError se(se::kOutOfMemory, kRuntimeErrorSource, ScriptErrorDescription(se::kOutOfMemory));
-                se.SetPos(pos_);
-                throw se;
-            }
+            flow = Guarded([&] { return Exec(s, f); });
         } catch (ScriptError& e) {
             NoteError(e);
             if (!f.resume_next) throw;
@@ -58,6 +39,21 @@ Interpreter::Flow Interpreter::ExecBlock(const Block& block, Frame& f) {
         if (flow != Flow::Normal) return flow;
     }
     return Flow::Normal;
+}
+
+// Under On Error Resume Next, a condition that fails goes on with the
+// statement after it: the first of the body for If and a loop's test at its
+// top, the one after the loop for a test at its bottom.
+bool Interpreter::TestCondition(const Expr& e, Frame& f, bool on_error) {
+    if (!f.resume_next) return EvalCondition(e, f);
+    try {
+        return Guarded([&] { return EvalCondition(e, f); });
+    } catch (ScriptError& err) {
+        NoteError(err);
+        if (!f.resume_next) throw;
+        SetErr(err.Number(), err.Source(), err.Description());
+        return on_error;
+    }
 }
 
 Interpreter::Flow Interpreter::Exec(const Stmt& s, Frame& f) {
@@ -78,7 +74,7 @@ Interpreter::Flow Interpreter::Exec(const Stmt& s, Frame& f) {
         case StmtKind::If: {
             const auto& st = static_cast<const IfStmt&>(s);
             for (const IfStmt::Branch& b : st.branches) {
-                if (EvalCondition(*b.condition, f)) return ExecBlock(b.body, f);
+                if (TestCondition(*b.condition, f, true)) return ExecBlock(b.body, f);
             }
             return ExecBlock(st.else_body, f);
         }
@@ -130,7 +126,7 @@ void Interpreter::ExecAssign(const AssignStmt& s, Frame& f) {
     pos_ = t.pos;
     switch (t.kind) {
         case ExprKind::Name: {
-            Resolved r = Resolve(t.key, f);
+            Resolved r = Resolve(t, f);
             switch (r.kind) {
                 case Resolved::Kind::Variable:
                     AssignTo(*r.var, std::move(value), s.is_set);
@@ -169,7 +165,7 @@ void Interpreter::ExecAssign(const AssignStmt& s, Frame& f) {
             Variant* container = nullptr;
             Variant evaluated;
             if (inner.kind == ExprKind::Name) {
-                Resolved r = Resolve(inner.key, f);
+                Resolved r = Resolve(inner, f);
                 if (r.kind == Resolved::Kind::Member) {
                     EvalArgs(t.args, f, args);
                     args.values.push_back(std::move(value));
@@ -222,7 +218,7 @@ void Interpreter::ExecCall(const CallStmt& s, Frame& f) {
                 CallOwnProc(s.args, f);
                 return;
             }
-            Resolved r = Resolve(callee.key, f);
+            Resolved r = Resolve(callee, f);
             switch (r.kind) {
                 case Resolved::Kind::Proc:
                     EvalArgs(s.args, f, args);
@@ -238,7 +234,7 @@ void Interpreter::ExecCall(const CallStmt& s, Frame& f) {
                     return;
                 case Resolved::Kind::Builtin:
                     EvalArgs(s.args, f, args);
-                    CallBuiltin(callee, args.values);
+                    CallBuiltin(*r.builtin, callee, args.values);
                     return;
                 case Resolved::Kind::GlobalMember:
                     EvalArgs(s.args, f, args);
@@ -281,7 +277,7 @@ void Interpreter::ExecCall(const CallStmt& s, Frame& f) {
 
 Interpreter::Flow Interpreter::ExecFor(const ForStmt& s, Frame& f) {
     const Expr& var_expr = *s.variable;
-    Resolved r = Resolve(var_expr.key, f);
+    Resolved r = Resolve(var_expr, f);
     Variant* counter = nullptr;
     if (r.kind == Resolved::Kind::Variable)
         counter = r.var;
@@ -322,7 +318,7 @@ Interpreter::Flow Interpreter::ExecFor(const ForStmt& s, Frame& f) {
 
 Interpreter::Flow Interpreter::ExecForEach(const ForEachStmt& s, Frame& f) {
     const Expr& var_expr = *s.variable;
-    Resolved r = Resolve(var_expr.key, f);
+    Resolved r = Resolve(var_expr, f);
     Variant* item = nullptr;
     if (r.kind == Resolved::Kind::Variable)
         item = r.var;
@@ -377,14 +373,14 @@ Interpreter::Flow Interpreter::ExecForEach(const ForEachStmt& s, Frame& f) {
 Interpreter::Flow Interpreter::ExecDo(const DoStmt& s, Frame& f) {
     using T = DoStmt::Test;
     for (;;) {
-        if (s.test == T::PreWhile && !EvalCondition(*s.condition, f)) break;
-        if (s.test == T::PreUntil && EvalCondition(*s.condition, f)) break;
+        if (s.test == T::PreWhile && !TestCondition(*s.condition, f, true)) break;
+        if (s.test == T::PreUntil && TestCondition(*s.condition, f, false)) break;
         const Flow flow = ExecBlock(s.body, f);
         if (flow == Flow::ExitDo) break;
         if (flow != Flow::Normal) return flow;
         pos_ = s.pos;
-        if (s.test == T::PostWhile && !EvalCondition(*s.condition, f)) break;
-        if (s.test == T::PostUntil && EvalCondition(*s.condition, f)) break;
+        if (s.test == T::PostWhile && !TestCondition(*s.condition, f, false)) break;
+        if (s.test == T::PostUntil && TestCondition(*s.condition, f, true)) break;
     }
     return Flow::Normal;
 }
@@ -396,7 +392,7 @@ Interpreter::Flow Interpreter::ExecSelect(const SelectStmt& s, Frame& f) {
         for (const ExprPtr& value : c.values) {
             const Variant v = EvalLet(*value, f);
             pos_ = c.pos;
-            if (Compare(subject, v, Format()).value_or(1) == 0) {
+            if (Compare(subject, v, Format(), {IsLiteral(*s.subject), IsLiteral(*value)}).value_or(1) == 0) {
                 match = true;
                 break;
             }
@@ -430,6 +426,7 @@ void Interpreter::ExecReDim(const ReDimStmt& s, Frame& f) {
         Resolved r = Resolve(v.key, f);
         Variant* target = nullptr;
         if (r.kind == Resolved::Kind::Variable) {
+            if (r.is_fixed_array) RaiseScriptError(se::kArrayFixed);
             target = r.var;
         } else if (r.kind == Resolved::Kind::None || r.kind == Resolved::Kind::Builtin ||
                    r.kind == Resolved::Kind::GlobalMember) {
@@ -454,11 +451,17 @@ void Interpreter::ExecReDim(const ReDimStmt& s, Frame& f) {
 }
 
 void Interpreter::ExecErase(const EraseStmt& s, Frame& f) {
-    Resolved r = Resolve(s.variable->key, f);
+    Resolved r = Resolve(*s.variable, f);
     if (r.kind != Resolved::Kind::Variable) RaiseScriptError(rt::kTypeMismatch, s.variable->name);
     SafeArray* a = r.var->Deref().Array();
     if (!a) RaiseScriptError(rt::kTypeMismatch, s.variable->name);
-    for (Variant& element : a->Data()) element = Variant();
+    // A fixed array keeps its bounds with its elements emptied; a dynamic
+    // one is freed until the next ReDim.
+    if (r.is_fixed_array) {
+        for (Variant& element : a->Data()) element = Variant();
+    } else {
+        r.var->Assign(Variant(SafeArray(VarType::Variant, {})));
+    }
 }
 
 }  // namespace quibor15::script

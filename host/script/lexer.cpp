@@ -1,10 +1,12 @@
 #include "host/script/lexer.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
 #include "host/script/text.hpp"
+#include "quibor15/convert.hpp"
 
 namespace quibor15::script {
 namespace {
@@ -42,7 +44,8 @@ public:
                 StringLiteral();
             } else if (c == u'#') {
                 DateLiteral();
-            } else if (IsDigit(c) || (c == u'.' && i_ + 1 < src_.size() && IsDigit(src_[i_ + 1]) && !AfterOperand())) {
+            } else if (IsDigit(c) || (c == u'.' && i_ + 1 < src_.size() && IsDigit(src_[i_ + 1]) &&
+                                      (!AfterOperand() || (i_ > 0 && IsBlank(src_[i_ - 1]))))) {
                 NumberLiteral();
             } else if (c == u'&' && i_ + 1 < src_.size() &&
                        (src_[i_ + 1] == u'h' || src_[i_ + 1] == u'H' || src_[i_ + 1] == u'o' || src_[i_ + 1] == u'O')) {
@@ -354,7 +357,28 @@ double DateSerialOf(int year, int month, int day) {
     return static_cast<double>(days_since_1970 + 25569);
 }
 
+namespace {
+
+// #January 2, 2003#: dates with a month's name read as the conversions read them.
+bool ParseNamedDateLiteral(std::u16string_view text, double& serial) {
+    size_t letters = 0, run = 0;
+    for (char16_t c : text) {
+        run = IsLetter(c) ? run + 1 : 0;
+        letters = std::max(letters, run);
+    }
+    if (letters < 3) return false;
+    try {
+        serial = VariantToDate(Variant(String(text))).serial;
+        return true;
+    } catch (const AutomationError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
 bool ParseDateLiteral(std::u16string_view text, double& serial) {
+    if (ParseNamedDateLiteral(text, serial)) return true;
     size_t i = 0;
     SkipBlanks(text, i);
     const size_t first_start = i;

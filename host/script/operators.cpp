@@ -169,13 +169,25 @@ Variant AddSubMul(Op op, const Num& x, const Num& y) {
         if (op == Op::Sub) return CurrencyFromScaled(a - b);
         return CurrencyFromScaled(DivideRoundEven(a * b, 10000));
     }
-    if (floating || currency) {
+    if (currency) {
+        // Currency with a Single or Double stays Currency: sums exactly, with
+        // the other operand as an amount; products rounded once.
+        auto scaled_of = [](const Num& n) -> __int128 {
+            return n.kind == Kind::Currency ? n.cur : CurrencyFromDouble(n.AsDouble()).scaled;
+        };
+        if (op == Op::Add) return CurrencyFromScaled(scaled_of(x) + scaled_of(y));
+        if (op == Op::Sub) return CurrencyFromScaled(scaled_of(x) - scaled_of(y));
+        const long double scaled = x.AsLongDouble() * y.AsLongDouble() * 10000.0L;
+        if (!(scaled > -9223372036854775808.0L && scaled < 9223372036854775808.0L)) Overflow();
+        return Variant(Currency{static_cast<int64_t>(std::nearbyint(scaled))});
+    }
+    if (floating) {
         const double a = x.AsDouble(), b = y.AsDouble();
         const double r = op == Op::Add ? a + b : op == Op::Sub ? a - b : a * b;
         // Single stays Single with Byte or Integer; with Long, Currency or
         // Double the result is Double.
         const bool single = (x.kind == Kind::Single || y.kind == Kind::Single) && x.kind != Kind::Double &&
-                            y.kind != Kind::Double && x.kind != Kind::Long && y.kind != Kind::Long && !currency;
+                            y.kind != Kind::Double && x.kind != Kind::Long && y.kind != Kind::Long;
         if (single && std::isfinite(r) && std::fabs(r) <= FLT_MAX) return Variant(static_cast<Single>(r));
         return CheckedDouble(r);
     }
@@ -258,7 +270,7 @@ Variant Negate(const Variant& av, const NumberFormat& fmt) {
     return Variant();
 }
 
-std::optional<int> Compare(const Variant& av, const Variant& bv, const NumberFormat& fmt) {
+std::optional<int> Compare(const Variant& av, const Variant& bv, const NumberFormat& fmt, Literals literals) {
     const Variant& a = av.Deref();
     const Variant& b = bv.Deref();
     if (a.IsNull() || b.IsNull()) return std::nullopt;
@@ -275,11 +287,19 @@ std::optional<int> Compare(const Variant& av, const Variant& bv, const NumberFor
             const int c = a_text ? (text.empty() ? 0 : 1) : (text.empty() ? 0 : -1);
             return c;
         }
-        // A number against a text: as numbers when the text is one,
-        // otherwise the number sorts first.
+        const bool text_literal = a_text ? literals.a : literals.b;
+        const bool number_literal = a_text ? literals.b : literals.a;
+        if (number_literal && !text_literal) {
+            // The literal number takes the text's type.
+            const int c = VariantToString(other, fmt).compare(text);
+            const int sign = c < 0 ? -1 : (c > 0 ? 1 : 0);
+            return a_text ? -sign : sign;
+        }
+        // A literal text takes the number's type when it reads as one; a
+        // number held in a variable is less than any text.
         double parsed = 0;
-        const Num n = ToNum(other, fmt);
-        if (ParseNumber(text, fmt, parsed)) {
+        if (text_literal && ParseNumber(text, fmt, parsed)) {
+            const Num n = ToNum(other, fmt);
             const int c = three_way(n.AsLongDouble(), static_cast<long double>(parsed));
             return a_text ? -c : c;
         }
@@ -291,8 +311,8 @@ std::optional<int> Compare(const Variant& av, const Variant& bv, const NumberFor
     return three_way(x.AsLongDouble(), y.AsLongDouble());
 }
 
-Variant Comparison(Op op, const Variant& a, const Variant& b, const NumberFormat& fmt) {
-    const std::optional<int> c = Compare(a, b, fmt);
+Variant Comparison(Op op, const Variant& a, const Variant& b, const NumberFormat& fmt, Literals literals) {
+    const std::optional<int> c = Compare(a, b, fmt, literals);
     if (!c) return Variant::Null();
     bool r = false;
     switch (op) {

@@ -19,10 +19,18 @@ namespace quibor15::script {
 Variant Arithmetic(Op op, const Variant& a, const Variant& b, const NumberFormat& fmt);
 Variant Negate(const Variant& a, const NumberFormat& fmt);
 
+// Which operands the script wrote as literals: a number and a text compare
+// as numbers when the text is a literal, as texts when the number is one,
+// and otherwise the number is the lesser.
+struct Literals {
+    bool a = false;
+    bool b = false;
+};
+
 // -1, 0 or 1; nullopt when either side is Null.
-std::optional<int> Compare(const Variant& a, const Variant& b, const NumberFormat& fmt);
+std::optional<int> Compare(const Variant& a, const Variant& b, const NumberFormat& fmt, Literals literals = {});
 // = <> < > <= >= as a Boolean, or Null.
-Variant Comparison(Op op, const Variant& a, const Variant& b, const NumberFormat& fmt);
+Variant Comparison(Op op, const Variant& a, const Variant& b, const NumberFormat& fmt, Literals literals = {});
 
 // And Or Xor Eqv Imp: Boolean on Booleans, bitwise on numbers, with the
 // three-valued rules for Null.

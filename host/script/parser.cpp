@@ -20,6 +20,14 @@ std::unique_ptr<Program> Parser::Run() {
     return std::move(program_);
 }
 
+ExprPtr Parser::RunExpression() {
+    program_ = std::make_unique<Program>();
+    ExprPtr e = ParseExpr();
+    SkipBreaks();
+    if (Peek().kind != TokenKind::End) Fail(u"Expected end of statement");
+    return e;
+}
+
 unsigned Parser::TerminatorAt(const Token& tok) const {
     if (tok.kind != TokenKind::Identifier || tok.bracketed) return 0;
     if (tok.key == u"end") return kTermEnd;
@@ -154,5 +162,7 @@ bool IsReservedWord(std::u16string_view key) {
 }
 
 std::unique_ptr<Program> Parse(std::u16string_view source) { return Parser(Tokenize(source)).Run(); }
+
+ExprPtr ParseExpression(std::u16string_view source) { return Parser(Tokenize(source)).RunExpression(); }
 
 }  // namespace quibor15::script

@@ -10,6 +10,8 @@
 namespace quibor15::script {
 
 std::unique_ptr<Program> Parse(std::u16string_view source);
+// One expression and nothing after it (Eval's text).
+ExprPtr ParseExpression(std::u16string_view source);
 
 // True for the words that cannot name a variable or procedure.
 bool IsReservedWord(std::u16string_view key);

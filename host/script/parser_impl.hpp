@@ -28,6 +28,7 @@ public:
     explicit Parser(std::vector<Token> tokens) : t_(std::move(tokens)) {}
 
     std::unique_ptr<Program> Run();
+    ExprPtr RunExpression();
 
 private:
     // ---- tokens

@@ -84,7 +84,9 @@ void RaiseScriptError(int32_t number) {
 }
 
 void RaiseScriptError(int32_t number, std::u16string_view name) {
-    throw ScriptError(number, kRuntimeErrorSource, ScriptErrorDescription(number) + u": '" + String(name) + u"'");
+    ScriptError e(number, kRuntimeErrorSource, ScriptErrorDescription(number));
+    e.SetCulprit(String(name));
+    throw e;
 }
 
 }  // namespace quibor15::script

@@ -15,6 +15,7 @@ inline constexpr char16_t kRuntimeErrorSource[] = u"quibor15 script runtime erro
 // Script run-time error numbers beyond the runtime's common ones.
 namespace se {
 inline constexpr int32_t kOutOfMemory = 7;
+inline constexpr int32_t kArrayFixed = 10;
 inline constexpr int32_t kOutOfStackSpace = 28;
 inline constexpr int32_t kInternalError = 51;
 inline constexpr int32_t kForLoopNotInitialized = 92;
@@ -22,6 +23,7 @@ inline constexpr int32_t kObjectNotACollection = 451;
 inline constexpr int32_t kVariableUndefined = 500;
 inline constexpr int32_t kIllegalAssignment = 501;
 inline constexpr int32_t kClassNotDefined = 506;
+inline constexpr int32_t kSyntaxError = 1002;
 }  // namespace se
 
 // An error on its way out of a statement. It is an AutomationError, so it
@@ -33,6 +35,12 @@ public:
     ScriptError(int32_t number, String source, String description)
         : AutomationError(number, std::move(source), std::move(description)) {}
 
+    // The name the error is about ("Object required: 's'" names s): part of
+    // the report of an uncaught error, not of Err.Description.
+    const String& Culprit() const noexcept { return culprit_; }
+    void SetCulprit(String name) { culprit_ = std::move(name); }
+    String Report() const { return culprit_.empty() ? Description() : Description() + u": '" + culprit_ + u"'"; }
+
     bool HasPos() const noexcept { return has_pos_; }
     SourcePos Pos() const noexcept { return pos_; }
     void SetPos(SourcePos pos) noexcept {
@@ -41,6 +49,7 @@ public:
     }
 
 private:
+    String culprit_;
     SourcePos pos_;
     bool has_pos_ = false;
 };
@@ -56,7 +65,7 @@ struct QuitRequest {
 String ScriptErrorDescription(int32_t number);
 
 // Raises a script run-time error with the engine's description, optionally
-// followed by ": 'name'" as the engine names the culprit.
+// naming the culprit.
 [[noreturn]] void RaiseScriptError(int32_t number);
 [[noreturn]] void RaiseScriptError(int32_t number, std::u16string_view name);
 

@@ -16,6 +16,9 @@ namespace quibor15 {
 struct NumberFormat {
     char16_t decimal = u'.';
     char16_t thousands = u',';
+    // Text may group the digits of its whole part with `thousands` (the
+    // script runtime's conversions do; the component's strict ones do not).
+    bool grouped = false;
 };
 
 // Double to Integer / Long: halves to even; error 6 outside the range.
@@ -50,7 +53,8 @@ String VariantToString(const Variant& v, const NumberFormat& fmt = {});
 // The value converted to type t (VarType::Variant returns it unchanged).
 Variant ConvertVariant(const Variant& v, VarType t, const NumberFormat& fmt = {});
 
-// Text to number in the given format: sign, digits, one decimal separator,
+// Text to number in the given format: sign, digits (with fmt.grouped, group
+// separators between those of the whole part), one decimal separator,
 // blanks around, an optional exponent, or "&H"/"&O" radix forms. nullopt-like
 // failure is reported through the bool.
 bool ParseNumber(std::u16string_view text, const NumberFormat& fmt, double& out);

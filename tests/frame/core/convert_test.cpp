@@ -65,6 +65,30 @@ TEST(ParseNumberTest, Forms) {
     EXPECT_EQ(v, 7);  // untouched on failure
 }
 
+TEST(ParseNumberTest, GroupSeparatorsBetweenWholeDigits) {
+    const NumberFormat us{u'.', u',', true};
+    const NumberFormat german{u',', u'.', true};
+    struct Case {
+        std::u16string_view text;
+        NumberFormat fmt;
+        bool ok;
+        double value;
+    } cases[] = {
+        {u"1,234.5", us, true, 1234.5}, {u"12,345,678", us, true, 12345678},
+        {u"-1,000", us, true, -1000},   {u"1.234,5", german, true, 1234.5},
+        {u",5", us, false, 0},          {u"1,", us, false, 0},
+        {u"1.5,0", us, false, 0},       {u"1,,0", us, false, 0},
+        {u"1,000", {}, false, 0},  // only where grouping is asked for
+    };
+    for (const Case& c : cases) {
+        double v = 0;
+        EXPECT_EQ(ParseNumber(c.text, c.fmt, v), c.ok) << std::string(c.text.begin(), c.text.end());
+        if (c.ok) {
+            EXPECT_EQ(v, c.value);
+        }
+    }
+}
+
 // --- Variant conversions
 
 TEST(VariantConversionTest, EmptyReadsAsZeroTextAndFalse) {
@@ -238,6 +262,10 @@ TEST(CurrencyTest, FromDouble) {
     EXPECT_EQ(CurrencyFromDouble(0.00025), Currency{2});
     EXPECT_EQ(CurrencyFromDouble(0.00035), Currency{4});
     EXPECT_EQ(CurrencyFromDouble(900000000000000.0), Currency{9000000000000000000});
+    // Exact for the largest amounts, where value * 10000 is not.
+    EXPECT_EQ(CurrencyFromDouble(922337203685477.0), Currency{9223372036854770000});
+    EXPECT_EQ(CurrencyFromDouble(-922337203685477.0), Currency{-9223372036854770000});
+    EXPECT_EQ(CurrencyFromDouble(123456789.12345), Currency{1234567891234});  // the written half, to even
     EXPECT_RAISES(6, CurrencyFromDouble(1e15));
     EXPECT_RAISES(6, CurrencyFromDouble(-1e15));
     EXPECT_RAISES(6, CurrencyFromDouble(std::numeric_limits<double>::quiet_NaN()));

@@ -1,0 +1,1 @@
+WScript.Echo "Hello from a one-line script", 1 + 1
