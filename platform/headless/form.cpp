@@ -7,6 +7,7 @@
 #include "platform/headless/control_factory.hpp"
 #include "platform/headless/controls_collection.hpp"
 #include "platform/headless/desktop.hpp"
+#include "platform/headless/dock.hpp"
 #include "platform/headless/window_members.hpp"
 
 namespace quibor15::headless {
@@ -476,39 +477,16 @@ void Form::Dock() {
         }
         std::stable_sort(docked.begin(), docked.end(),
                          [](const Ref<Control>& a, const Ref<Control>& b) { return a->dock_order_ < b->dock_order_; });
-        // The free part of the client area; each visible docked control
-        // takes its depth from the edge it is docked to, in docking order.
-        double top = 0, bottom = ClientHeightTwips(), left = 0, right = ClientWidthTwips();
+        std::vector<DockedBounds> layout;
+        layout.reserve(docked.size());
         for (const Ref<Control>& c : docked) {
-            Control::Bounds b = c->bounds_;
-            bool takes_space = c->visible_;
-            switch (c->align_) {
-                case 1:
-                    b.left = left;
-                    b.top = top;
-                    b.width = std::max(0.0, right - left);
-                    if (takes_space) top += b.height;
-                    break;
-                case 2:
-                    b.left = left;
-                    b.width = std::max(0.0, right - left);
-                    b.top = bottom - b.height;
-                    if (takes_space) bottom -= b.height;
-                    break;
-                case 3:
-                    b.left = left;
-                    b.top = top;
-                    b.height = std::max(0.0, bottom - top);
-                    if (takes_space) left += b.width;
-                    break;
-                default:
-                    b.top = top;
-                    b.height = std::max(0.0, bottom - top);
-                    b.left = right - b.width;
-                    if (takes_space) right -= b.width;
-                    break;
-            }
-            c->ApplyBounds(b, true);
+            const Control::Bounds& b = c->bounds_;
+            layout.push_back({c->align_, c->visible_, b.left, b.top, b.width, b.height});
+        }
+        LayOutDocked(layout, ClientWidthTwips(), ClientHeightTwips());
+        for (size_t i = 0; i < docked.size(); ++i) {
+            const DockedBounds& d = layout[i];
+            docked[i]->ApplyBounds({d.left, d.top, d.width, d.height}, true);
         }
         if (!redock_) break;
     }

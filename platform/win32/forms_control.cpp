@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/headless/names.hpp"
+#include "platform/win32/dispatch_object.hpp"
 #include "platform/win32/forms_engine.hpp"
 #include "platform/win32/forms_members.hpp"
 #include "quibor15/primitives.hpp"
@@ -89,7 +90,10 @@ void Control::CreateWindowFor() {
             hwnd = engine.CreateChild(L"BUTTON", hidden | BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0, parent, *this);
             break;
         case Kind::Label:
+            // SS_NOTIFY: the label takes the mouse instead of letting it
+            // through to its container.
             hwnd = engine.CreateChild(L"STATIC", hidden | SS_LEFT | SS_NOTIFY, 0, parent, *this);
+            engine.Subclass(hwnd, *this);
             break;
         case Kind::TextBox:
             hwnd = engine.CreateChild(L"EDIT", hidden | ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP, WS_EX_CLIENTEDGE, parent,
@@ -160,16 +164,36 @@ void Control::OnCommand(WORD code) {
             if (code == EN_SETFOCUS) Raise(ev::kGotFocus);
             if (code == EN_KILLFOCUS) Raise(kLostFocus);
             break;
-        case Kind::Label:
-            if (code == STN_CLICKED) Raise(ev::kClick);
-            if (code == STN_DBLCLK) Raise(ev::kDblClick);
-            break;
         default:
             break;
     }
 }
 
+namespace {
+
+// Draws a picture object of the system's kind (IPicture) over the client
+// area's top left corner at its own size.
+void DrawPicture(HDC dc, const ObjectRef& picture) {
+    auto* object = dynamic_cast<DispatchObject*>(picture.Get());
+    if (!object) return;
+    IPicture* p = nullptr;
+    if (FAILED(object->Get()->QueryInterface(IID_IPicture, reinterpret_cast<void**>(&p))) || !p) return;
+    OLE_XSIZE_HIMETRIC w = 0;
+    OLE_YSIZE_HIMETRIC h = 0;
+    p->get_Width(&w);
+    p->get_Height(&h);
+    // HIMETRIC (0.01 mm) to pixels.
+    const int px = MulDiv(w, GetDeviceCaps(dc, LOGPIXELSX), 2540);
+    const int py = MulDiv(h, GetDeviceCaps(dc, LOGPIXELSY), 2540);
+    p->Render(dc, 0, 0, px, py, 0, h, w, -h, nullptr);
+    p->Release();
+}
+
+}  // namespace
+
 void Control::Paint(HDC dc) {
+    if (picture_) DrawPicture(dc, picture_);
+    if (kind_ == Kind::Frame && border_style_ == 0) return;
     if (kind_ == Kind::Frame) {
         // A group box: an etched edge below the caption's middle, the caption
         // on it.
@@ -190,7 +214,7 @@ void Control::Paint(HDC dc) {
                       DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
         }
         if (old) SelectObject(dc, old);
-    } else if (kind_ == Kind::PictureBox) {
+    } else if (kind_ == Kind::PictureBox && border_style_ != 0) {
         // The edge of the drawing area (the map of a desktop shows where
         // its monitors' buttons stand).
         RECT r;
@@ -248,6 +272,147 @@ void Control::Move(double left, std::optional<double> top, std::optional<double>
     width_ = w;
     height_ = h;
     Place();
+    // A docked control keeps only its depth; the form places the rest.
+    if (align_ != 0 && form_) form_->Dock();
+}
+
+void Control::SetDockedBounds(double left, double top, double width, double height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Place();
+}
+
+void Control::SetContainer(const ObjectRef& target) {
+    if (!form_) RaiseRuntimeError(rt::kObjectNotSet);
+    if (!target) InvalidValue();
+    Window* into = form_->ContainerFrom(target);
+    for (Window* w = into; w && w != form_; w = static_cast<Control*>(w)->container_) {
+        if (w == this) InvalidValue();
+    }
+    if (into == container_) return;
+    SelfRef hold(this);
+    container_ = into;
+    // Only the form docks its controls.
+    if (align_ != 0 && into != form_) align_ = 0;
+    if (Hwnd()) SetParent(Hwnd(), into->Hwnd());
+    Place();
+    form_->Dock();
+}
+
+void Control::SetAlign(Integer align) {
+    if (align < 0 || align > 4 || kind_ != Kind::PictureBox) InvalidValue();
+    if (align != 0 && container_ != form_) InvalidValue();
+    align_ = align;
+    if (align != 0 && form_) dock_order_ = form_->NextDockOrder();
+    if (form_) form_->Dock();
+}
+
+// --- borders, backgrounds and pictures
+
+void Control::SetBorderStyle(Integer style) {
+    if (style != 0 && style != 1) InvalidValue();
+    border_style_ = style;
+    ApplyBorder();
+}
+
+void Control::SetAppearance(Integer appearance) {
+    if (appearance != 0 && appearance != 1) InvalidValue();
+    appearance_ = appearance;
+    ApplyBorder();
+}
+
+// A picture box's border: sunken in 3D, a line when flat, none at 0. A
+// frame draws its own edge.
+void Control::ApplyBorder() {
+    if (!Hwnd()) return;
+    if (kind_ == Kind::PictureBox) {
+        auto style = static_cast<DWORD>(GetWindowLongPtrW(Hwnd(), GWL_STYLE)) & ~static_cast<DWORD>(WS_BORDER);
+        auto ex = static_cast<DWORD>(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE)) & ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+        if (border_style_ == 1) {
+            if (appearance_ == 1) {
+                ex |= WS_EX_CLIENTEDGE;
+            } else {
+                style |= WS_BORDER;
+            }
+        }
+        SetWindowLongPtrW(Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style));
+        SetWindowLongPtrW(Hwnd(), GWL_EXSTYLE, static_cast<LONG_PTR>(ex));
+        SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void Control::SetBackStyle(Integer style) {
+    if (style != 0 && style != 1) InvalidValue();
+    back_style_ = style;
+    if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void Control::SetPicture(ObjectRef picture) {
+    picture_ = std::move(picture);
+    if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+// --- the mouse
+
+std::pair<Single, Single> Control::EventPoint(LPARAM lparam) const {
+    const double x = static_cast<short>(LOWORD(lparam)) * Tpp(false);
+    const double y = static_cast<short>(HIWORD(lparam)) * Tpp(true);
+    if (kind_ == Kind::PictureBox) {
+        const CoordinateSpace s = Space();
+        return {static_cast<Single>(s.ToUnitsX(x)), static_cast<Single>(s.ToUnitsY(y))};
+    }
+    const CoordinateSpace s = ContainerSpace();
+    return {static_cast<Single>(s.WidthToUnits(x)), static_cast<Single>(s.HeightToUnits(y))};
+}
+
+// MouseDown, MouseMove and MouseUp with Button (1 left, 2 right, 4 middle;
+// for a move the buttons held), Shift (1 Shift, 2 Ctrl, 4 Alt), X and Y;
+// a left button let go over the control is also its Click. The control
+// keeps the mouse from a press to its release.
+void Control::OnMouse(UINT message, WPARAM wparam, LPARAM lparam) {
+    SelfRef hold(this);
+    Integer button = 0;
+    DispId id = ev::kMouseMove;
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            id = ev::kMouseDown;
+            button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
+            SetCapture(Hwnd());
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            id = ev::kMouseUp;
+            button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
+            if (GetCapture() == Hwnd()) ReleaseCapture();
+            break;
+        case WM_MOUSEMOVE:
+            button = static_cast<Integer>(((wparam & MK_LBUTTON) ? 1 : 0) | ((wparam & MK_RBUTTON) ? 2 : 0) |
+                                          ((wparam & MK_MBUTTON) ? 4 : 0));
+            break;
+        case WM_LBUTTONDBLCLK:
+            Raise(ev::kDblClick);
+            return;
+        default:
+            return;
+    }
+    Integer shift = static_cast<Integer>(((wparam & MK_SHIFT) ? 1 : 0) | ((wparam & MK_CONTROL) ? 2 : 0) |
+                                         (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+    const auto [x, y] = EventPoint(lparam);
+    Variant vb(button), vs(shift), vx(x), vy(y);
+    Raise(id, {&vb, &vs, &vx, &vy});
+    if (message == WM_LBUTTONUP && Hwnd()) {
+        POINT p = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+        RECT r;
+        GetClientRect(Hwnd(), &r);
+        if (PtInRect(&r, p)) Raise(ev::kClick);
+    }
 }
 
 void Control::Place() {
@@ -260,6 +425,7 @@ void Control::Place() {
 void Control::SetVisible(bool visible) {
     visible_ = visible;
     if (Hwnd()) ShowWindow(Hwnd(), visible ? SW_SHOWNA : SW_HIDE);
+    if (align_ != 0 && form_) form_->Dock();
 }
 
 bool Control::CanTakeFocus() const {
@@ -405,6 +571,11 @@ void Control::CopyFrom(const Control& other) {
     SetCaption(other.caption_);
     tooltip_ = other.tooltip_;
     tab_stop_ = other.tab_stop_;
+    border_style_ = other.border_style_;
+    appearance_ = other.appearance_;
+    back_style_ = other.back_style_;
+    picture_ = other.picture_;
+    ApplyBorder();
     left_ = other.left_;
     top_ = other.top_;
     width_ = other.width_;
@@ -439,7 +610,9 @@ std::vector<M> CommonMembers() {
             },
             1, 4),
         Bind<C, &C::Visible, &C::SetVisible>(u"Visible"),
-        Get<C, &C::Container>(u"Container"),
+        M::Property(
+            u"Container", [](C& c, headless::Args&) -> Variant { return Variant(c.Container()); },
+            [](C& c, headless::Args&, const Variant& v) { c.SetContainer(v.ObjectOrThrow()); }, headless::kAcceptsSet),
         M::Property(
             u"Parent", [](C& c, headless::Args&) -> Variant { return Variant(ObjectRef(c.OwningForm())); }, nullptr),
         Bind<C, &C::ToolTipText, &C::SetToolTipText>(u"ToolTipText"),
@@ -515,16 +688,33 @@ std::vector<M> ScaleMembers() {
     };
 }
 
+std::vector<M> BorderMembers() {
+    return {
+        Bind<C, &C::BorderStyle, &C::SetBorderStyle>(u"BorderStyle"),
+        Bind<C, &C::Appearance, &C::SetAppearance>(u"Appearance"),
+    };
+}
+
+std::vector<M> PictureMembers() {
+    return {
+        M::Property(
+            u"Picture", [](C& c, headless::Args&) -> Variant { return Variant(c.Picture()); },
+            [](C& c, headless::Args&, const Variant& v) { c.SetPicture(v.ObjectOrThrow()); }, headless::kAcceptsSet),
+        Bind<C, &C::Align, &C::SetAlign>(u"Align"),
+    };
+}
+
 const headless::MemberTable<C>& TableFor(Kind kind) {
-    static const headless::MemberTable<C> picture{CommonMembers(), ScaleMembers()};
-    static const headless::MemberTable<C> label{CommonMembers(), CaptionMembers()};
+    static const headless::MemberTable<C> picture{CommonMembers(), ScaleMembers(), BorderMembers(), PictureMembers()};
+    static const headless::MemberTable<C> label{
+        CommonMembers(), CaptionMembers(), {Bind<C, &C::BackStyle, &C::SetBackStyle>(u"BackStyle")}};
     static const headless::MemberTable<C> button{
         CommonMembers(),
         CaptionMembers(),
         {Bind<C, &C::IsDefault, &C::SetDefault>(u"Default"), Bind<C, &C::IsCancel, &C::SetCancel>(u"Cancel")}};
     static const headless::MemberTable<C> text{CommonMembers(), TextMembers()};
     static const headless::MemberTable<C> combo{CommonMembers(), TextMembers(), ListMembers()};
-    static const headless::MemberTable<C> frame{CommonMembers(), CaptionMembers()};
+    static const headless::MemberTable<C> frame{CommonMembers(), CaptionMembers(), BorderMembers()};
     static const headless::MemberTable<C> image{CommonMembers()};
     switch (kind) {
         case Kind::PictureBox:

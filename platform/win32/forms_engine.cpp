@@ -10,6 +10,8 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440;
 constexpr wchar_t kContainerClass[] = L"Quibor15FormWindow";
+// The window property that keeps a subclassed control's own procedure.
+constexpr wchar_t kBaseProcProperty[] = L"Quibor15BaseProc";
 
 // The keys' Shift argument: 1 Shift, 2 Ctrl, 4 Alt.
 Integer ShiftState() {
@@ -321,21 +323,16 @@ LRESULT CALLBACK Engine::ContainerProc(HWND hwnd, UINT message, WPARAM wparam, L
                     form->OnSized();
                 }
                 break;
-            case WM_LBUTTONUP:
-                if (auto* control = dynamic_cast<Control*>(window)) {
-                    Ref<Control> hold(control);
-                    control->Raise(ev::kClick);
-                    return 0;
-                }
-                break;
-            case WM_LBUTTONDBLCLK:
-                if (auto* control = dynamic_cast<Control*>(window)) {
-                    Ref<Control> hold(control);
-                    control->Raise(ev::kDblClick);
-                    return 0;
-                }
-                break;
+            case WM_CTLCOLORSTATIC:
+                return ColorOfChild(*window, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
             default:
+                if (IsMouseMessage(message)) {
+                    if (auto* control = dynamic_cast<Control*>(window)) {
+                        Ref<Control> hold(control);
+                        control->OnMouse(message, wparam, lparam);
+                        return 0;
+                    }
+                }
                 break;
         }
     } catch (...) {
@@ -343,6 +340,63 @@ LRESULT CALLBACK Engine::ContainerProc(HWND hwnd, UINT message, WPARAM wparam, L
         return 0;
     }
     return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+bool Engine::IsMouseMessage(UINT message) noexcept {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_MOUSEMOVE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A label's colours: its ForeColor, and its BackColor when opaque; a
+// transparent one shows its container's colour.
+LRESULT Engine::ColorOfChild(Window& parent, HDC dc, HWND child) {
+    auto* control = dynamic_cast<Control*>(parent.Eng().Find(child));
+    if (!control) return reinterpret_cast<LRESULT>(parent.Eng().BrushFor(parent.BackColorRef()));
+    SetTextColor(dc, control->ForeColorRef());
+    if (control->KindOf() == Kind::Label && control->BackStyle() == 0) {
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(parent.Eng().BrushFor(parent.BackColorRef()));
+    }
+    SetBkColor(dc, control->BackColorRef());
+    return reinterpret_cast<LRESULT>(parent.Eng().BrushFor(control->BackColorRef()));
+}
+
+void Engine::Subclass(HWND hwnd, Window& window) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&window));
+    const LONG_PTR base = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Engine::StandardProc));
+    SetPropW(hwnd, kBaseProcProperty, reinterpret_cast<HANDLE>(base));
+}
+
+LRESULT CALLBACK Engine::StandardProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto base = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kBaseProcProperty));
+    if (message == WM_NCDESTROY) {
+        RemovePropW(hwnd, kBaseProcProperty);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
+    }
+    auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (window && window->Hwnd() == hwnd && IsMouseMessage(message)) {
+        try {
+            Ref<Window> hold(window);
+            window->OnMouse(message, wparam, lparam);
+        } catch (...) {
+            // Nothing may unwind through the system's frames.
+        }
+        // The class itself never sees a double click, so none of its
+        // notifications doubles the events.
+        if (message == WM_LBUTTONDBLCLK) return 0;
+    }
+    return base ? CallWindowProcW(base, hwnd, message, wparam, lparam) : DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
 }  // namespace quibor15::win32::forms

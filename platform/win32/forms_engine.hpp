@@ -23,6 +23,7 @@
 
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/headless/member_table.hpp"
@@ -94,7 +95,9 @@ public:
     Long ForeColor() const noexcept { return fore_color_; }
     void SetForeColor(Long color) { fore_color_ = color; }
     // A colour as GDI takes it (system colours resolved).
-    COLORREF BackColorRef() const;
+    static COLORREF ColorRef(Long color);
+    COLORREF BackColorRef() const { return ColorRef(back_color_); }
+    COLORREF ForeColorRef() const { return ColorRef(fore_color_); }
 
     const FontAttributes& FontOf() const noexcept { return font_; }
     void SetFontAttributes(FontAttributes font);
@@ -102,6 +105,8 @@ public:
 
     // Called with the DC of a WM_PAINT of the window's own class.
     virtual void Paint(HDC) {}
+    // A mouse message of the window (client coordinates in pixels).
+    virtual void OnMouse(UINT, WPARAM, LPARAM) {}
 
 protected:
     Window(Engine& engine, String name);
@@ -221,6 +226,9 @@ public:
     // --- used by the engine
     void OnClose() { Unload(kUnloadFromControlBox); }
     void OnSized();
+    // Places the docked controls (Align) along the client area's edges.
+    void Dock();
+    uint64_t NextDockOrder() noexcept { return ++dock_counter_; }
     void Forget(Control& control) noexcept;
     Control* Create(Kind kind, std::u16string_view name, Window* container, bool visible);
     Window* ContainerFrom(const ObjectRef& container);
@@ -249,6 +257,8 @@ private:
     std::vector<Control*> tab_order_;
     Ref<ControlsCollection> controls_object_;
     bool placing_ = false;
+    bool docking_ = false;
+    uint64_t dock_counter_ = 0;
 };
 
 class Control final : public Window {
@@ -263,10 +273,21 @@ public:
     Form* OwningForm() noexcept override { return form_; }
     void OnCommand(WORD code) override;
     void Paint(HDC dc) override;
+    void OnMouse(UINT message, WPARAM wparam, LPARAM lparam) override;
 
     // --- placement, in the container's scale
     Window* ContainerWindow() const noexcept { return container_; }
     ObjectRef Container() const { return ObjectRef(container_); }
+    // Moves the control into a picture box or frame of its form, or onto
+    // the form; 380 for anything else or for a container inside it.
+    void SetContainer(const ObjectRef& target);
+    // Docking to an edge of the form (picture boxes): 0 none, 1 top, 2
+    // bottom, 3 left, 4 right.
+    Integer Align() const noexcept { return align_; }
+    void SetAlign(Integer align);
+    uint64_t DockOrder() const noexcept { return dock_order_; }
+    // Where the form's docking puts the control, in twips.
+    void SetDockedBounds(double left, double top, double width, double height);
     CoordinateSpace ContainerSpace() const;
     Single Left() const;
     void SetLeft(Single v);
@@ -312,6 +333,17 @@ public:
     void SetListIndex(Long index);
     Integer Style() const noexcept { return style_; }
 
+    // --- borders, backgrounds and pictures
+    Integer BorderStyle() const noexcept { return border_style_; }
+    void SetBorderStyle(Integer style);
+    Integer Appearance() const noexcept { return appearance_; }
+    void SetAppearance(Integer appearance);
+    // Labels: 0 transparent (the container shows through), 1 opaque.
+    Integer BackStyle() const noexcept { return back_style_; }
+    void SetBackStyle(Integer style);
+    ObjectRef Picture() const { return picture_; }
+    void SetPicture(ObjectRef picture);
+
     // --- command buttons
     bool IsDefault() const noexcept { return default_; }
     void SetDefault(bool on);
@@ -341,7 +373,11 @@ protected:
 
 private:
     void CreateWindowFor();
+    void ApplyBorder();
     void Place();
+    // The point of a mouse message in the scale its event reports: the
+    // control's own for a picture box, its container's otherwise.
+    std::pair<Single, Single> EventPoint(LPARAM lparam) const;
     double ClientWidthTwips() const;
     double ClientHeightTwips() const;
     HWND EditWindow() const noexcept;
@@ -356,6 +392,12 @@ private:
     bool locked_ = false;
     bool default_ = false, cancel_ = false, tab_stop_ = true;
     Integer style_ = 0;
+    Integer align_ = 0;
+    uint64_t dock_order_ = 0;
+    Integer border_style_ = 1;
+    Integer appearance_ = 1;
+    Integer back_style_ = 1;
+    ObjectRef picture_;
     String caption_;
     String tooltip_;
     ScaleSpace scale_;
@@ -447,9 +489,16 @@ public:
     int LiveWindows() const noexcept { return static_cast<int>(windows_.size()); }
 
     static const wchar_t* ContainerClass() noexcept;
+    // Gives a control on a standard class its mouse events.
+    void Subclass(HWND hwnd, Window& window);
 
 private:
     static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    // The mouse of controls on a standard class (labels) before their
+    // class sees it.
+    static LRESULT CALLBACK StandardProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT ColorOfChild(Window& parent, HDC dc, HWND child);
+    static bool IsMouseMessage(UINT message) noexcept;
     bool KeyDown(Control* control, Form& form, MSG& msg);
     bool KeyChar(Control* control, Form& form, MSG& msg);
 

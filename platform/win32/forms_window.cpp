@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/headless/dock.hpp"
 #include "platform/headless/names.hpp"
 #include "platform/win32/forms_engine.hpp"
 #include "platform/win32/forms_members.hpp"
@@ -18,12 +19,14 @@ struct EventName {
     std::u16string_view name;
 };
 constexpr EventName kEventNames[] = {
-    {ev::kClick, u"Click"},       {ev::kDblClick, u"DblClick"},
-    {ev::kKeyDown, u"KeyDown"},   {ev::kKeyPress, u"KeyPress"},
-    {ev::kKeyUp, u"KeyUp"},       {ev::kLoad, u"Load"},
-    {ev::kResize, u"Resize"},     {ev::kUnload, u"Unload"},
-    {ev::kGotFocus, u"GotFocus"}, {ev::kQueryUnload, u"QueryUnload"},
-    {ev::kChange, u"Change"},     {kLostFocus, u"LostFocus"},
+    {ev::kClick, u"Click"},         {ev::kDblClick, u"DblClick"},
+    {ev::kKeyDown, u"KeyDown"},     {ev::kKeyPress, u"KeyPress"},
+    {ev::kKeyUp, u"KeyUp"},         {ev::kLoad, u"Load"},
+    {ev::kResize, u"Resize"},       {ev::kUnload, u"Unload"},
+    {ev::kGotFocus, u"GotFocus"},   {ev::kQueryUnload, u"QueryUnload"},
+    {ev::kChange, u"Change"},       {kLostFocus, u"LostFocus"},
+    {ev::kMouseDown, u"MouseDown"}, {ev::kMouseMove, u"MouseMove"},
+    {ev::kMouseUp, u"MouseUp"},
 };
 
 [[noreturn]] void InvalidValue() { headless::Fail(380, u"Invalid property value"); }
@@ -165,8 +168,8 @@ void Window::SetBackColor(Long color) {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-COLORREF Window::BackColorRef() const {
-    const auto value = static_cast<uint32_t>(back_color_);
+COLORREF Window::ColorRef(Long color) {
+    const auto value = static_cast<uint32_t>(color);
     if (value & 0x80000000u) return GetSysColor(static_cast<int>(value & 0xFF));
     return static_cast<COLORREF>(value & 0xFFFFFF);
 }
@@ -307,7 +310,36 @@ void Form::OnSized() {
         width_ = (r.right - r.left) * Tpp(false);
         height_ = (r.bottom - r.top) * Tpp(true);
     }
+    Dock();
     if (visible_ && shown_once_) Raise(ev::kResize);
+}
+
+void Form::Dock() {
+    if (docking_ || !Hwnd()) return;
+    SelfRef hold(this);
+    docking_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{docking_};
+    std::vector<Ref<Control>> docked;
+    for (const Ref<Control>& c : controls_) {
+        if (c->Align() != 0 && c->ContainerWindow() == this) docked.push_back(c);
+    }
+    std::stable_sort(docked.begin(), docked.end(),
+                     [](const Ref<Control>& a, const Ref<Control>& b) { return a->DockOrder() < b->DockOrder(); });
+    std::vector<headless::DockedBounds> layout;
+    layout.reserve(docked.size());
+    for (const Ref<Control>& c : docked) {
+        const CoordinateSpace s = Space();
+        layout.push_back({c->Align(), c->Visible(), s.ToTwipsX(c->Left()), s.ToTwipsY(c->Top()),
+                          s.WidthToTwips(c->Width()), s.HeightToTwips(c->Height())});
+    }
+    headless::LayOutDocked(layout, ClientWidthTwips(), ClientHeightTwips());
+    for (size_t i = 0; i < docked.size(); ++i) {
+        const headless::DockedBounds& d = layout[i];
+        docked[i]->SetDockedBounds(d.left, d.top, d.width, d.height);
+    }
 }
 
 void Form::SetCaption(String caption) {
