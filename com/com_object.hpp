@@ -25,6 +25,7 @@
 #include <new>
 #include <utility>
 
+#include "platform/win32/dispatch_invoke.hpp"
 #include "platform/win32/ole_bridge.hpp"
 #include "quibor15/component.hpp"
 
@@ -46,13 +47,8 @@ struct ComFailure {
     HRESULT hr;
 };
 
-// IDispatch over an object's late binding: GetIDsOfNames without regard to
-// case (parameter names as well, for named arguments, when the class is
-// known); Invoke with by-reference arguments of any type and errors as
-// EXCEPINFO.
-HRESULT DispatchGetIDsOfNames(Object& object, const ClassDesc* cls, LPOLESTR* names, UINT count, DISPID* ids);
-HRESULT DispatchInvoke(Object& object, const ClassDesc* cls, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
-                       EXCEPINFO* exception, UINT* arg_error);
+using win32::DispatchGetIDsOfNames;
+using win32::DispatchInvoke;
 
 // What every COM object of a class has beside its dual interface.
 class ComObjectBase : public IProvideClassInfo2,

@@ -1,11 +1,9 @@
-// IDispatch over the component's late binding, shared by every COM object
-// of the server.
+#include "platform/win32/dispatch_invoke.hpp"
+
 #include <algorithm>
 #include <vector>
 
-#include "com/com_object.hpp"
-
-namespace quibor15::com {
+namespace quibor15::win32 {
 
 namespace {
 
@@ -133,11 +131,11 @@ HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, 
             const size_t p = layout.position[k];
             try {
                 if (source.vt & VT_BYREF) {
-                    locals[p] = win32::FromVariant(source);
+                    locals[p] = FromVariant(source);
                     args[p] = Variant::ByRef(locals[p]);
                     references[p] = &source;
                 } else {
-                    args[p] = win32::FromVariant(source);
+                    args[p] = FromVariant(source);
                 }
             } catch (const AutomationError&) {
                 if (arg_error) *arg_error = k;
@@ -150,7 +148,7 @@ HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, 
             for (size_t p = 0; p < layout.count; ++p) {
                 if (!references[p]) continue;
                 try {
-                    win32::StoreThroughReference(locals[p], *references[p]);
+                    StoreThroughReference(locals[p], *references[p]);
                 } catch (...) {
                     // A value that cannot be stored leaves the variable as it was.
                 }
@@ -164,12 +162,12 @@ HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, 
             throw;
         }
         store_back();
-        if (result) win32::ToVariant(value, result);
+        if (result) ToVariant(value, result);
         return S_OK;
     } catch (const AutomationError& e) {
-        if (!exception) return win32::ReportError(e, IID_IDispatch);
+        if (!exception) return ReportError(e, IID_IDispatch);
         try {
-            win32::FillExcepInfo(e, exception);
+            FillExcepInfo(e, exception);
         } catch (...) {
             return E_OUTOFMEMORY;
         }
@@ -181,4 +179,4 @@ HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, 
     }
 }
 
-}  // namespace quibor15::com
+}  // namespace quibor15::win32
