@@ -46,7 +46,7 @@ build_dll() { # folder toolchain-file [cmake arguments]
   shift 2
   cmake -S com -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$src/cmake/$toolchain" \
     "${launcher[@]}" "$@" >/dev/null
-  cmake --build "$dir" --target quibor15 com_client win32_backend_test dialogs_test -j "$jobs"
+  cmake --build "$dir" --target quibor15 com_client win32_backend_test dialogs_test wizard_host -j "$jobs"
 }
 build_dll "$build64" mingw-w64.cmake
 build_dll "$build32" mingw-w64-i686.cmake -DQUIBOR15_HOST_TOOLS_DIR="$build64/host-tools"
@@ -124,7 +124,7 @@ mkdir -p "$drive/quibor15/64" "$drive/quibor15/32" "$drive/tests" "$drive/scratc
 for b in 64 32; do
   [[ $b == 64 ]] && dir=$build64 || dir=$build32
   cp "$dir/quibor15.dll" "$dir/tests-windows/com_client.exe" "$dir/tests-windows/win32_backend_test.exe" \
-    "$dir/tests-windows/dialogs_test.exe" "$drive/quibor15/$b/"
+    "$dir/tests-windows/dialogs_test.exe" "$dir/tests-windows/wizard_host.exe" "$drive/quibor15/$b/"
 done
 cp tests/windows/*.vbs tests/windows/*.js "$drive/tests/"
 # What the media suite plays: a 5-second tone as WAV and as MP3.
@@ -212,6 +212,7 @@ windows_suites() {
   exe "C++ client" com_client.exe "$dll"
   exe "Windows backends" win32_backend_test.exe "$dll"
   exe "the component's own dialogs" dialogs_test.exe
+  exe "the wizard on a host form" wizard_host.exe
 }
 
 for bits in 64 32; do
