@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "client/checks.hpp"
+#include "forms/window_driver.hpp"
 
 using client::Bstr;
 using client::Call;
@@ -18,47 +19,15 @@ using client::Check;
 using client::CheckText;
 using client::Create;
 using client::Narrow;
+using driver::Children;
+using driver::ClassOf;
+using driver::Send;
+using driver::TextOf;
+using driver::ThreadWindows;
 
 namespace {
 
 DWORD g_main_thread = 0;
-
-// A message sent from the driver; bounded, so a dialog that stopped
-// answering fails the test instead of hanging it.
-LRESULT Send(HWND hwnd, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(hwnd, message, wparam, lparam, SMTO_BLOCK, 5000, &result);
-    return static_cast<LRESULT>(result);
-}
-
-std::wstring TextOf(HWND hwnd) {
-    wchar_t buffer[512] = {};
-    SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000, nullptr);
-    return buffer;
-}
-
-std::wstring ClassOf(HWND hwnd) {
-    wchar_t buffer[128] = {};
-    GetClassNameW(hwnd, buffer, 128);
-    return buffer;
-}
-
-BOOL CALLBACK Collect(HWND hwnd, LPARAM data) {
-    reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
-    return TRUE;
-}
-
-std::vector<HWND> ThreadWindows(DWORD thread) {
-    std::vector<HWND> found;
-    EnumThreadWindows(thread, &Collect, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-std::vector<HWND> Children(HWND parent) {
-    std::vector<HWND> found;
-    EnumChildWindows(parent, &Collect, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 // The visible forms-engine window of the main thread, waited for.
 HWND WaitForDialog() {
