@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Pictures of the component's own dialogs on real windows: builds
-# quibor15.dll and dialog_pictures.exe, starts Xvfb, registers the DLL in a
-# fresh Wine prefix on Wine's X11 driver, lets dialog_pictures save each
-# dialog as the screen shows it, and writes them as PNG into docs/pictures/
-# (windows-language.png, windows-monitors.png). Not part of the tests.
+# Pictures of the component's own dialogs and of the wizard on real
+# windows: builds quibor15.dll, dialog_pictures.exe and wizard_host.exe,
+# starts Xvfb, registers the DLL in a fresh Wine prefix on Wine's X11
+# driver, lets dialog_pictures save each dialog and wizard_host the wizard
+# on its host form as the screen shows them, and writes them as PNG into
+# docs/pictures/ (windows-language.png, windows-monitors.png,
+# windows-wizard.png). Not part of the tests.
 #
 #   QUIBOR15_WIN_BUILD_DIR  build folder (default: build-win in the tree)
 #   QUIBOR15_DISPLAY        the Xvfb display number (default 97)
@@ -20,7 +22,7 @@ wineserver=$(command -v wineserver || true)
 
 cmake -S com -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$build" --target quibor15 dialog_pictures -j "${QUIBOR15_JOBS:-2}"
+cmake --build "$build" --target quibor15 dialog_pictures wizard_host -j "${QUIBOR15_JOBS:-2}"
 
 prefix=$(mktemp -d /tmp/quibor15-pictures.XXXXXX)
 export HOME=${HOME:-/root}
@@ -42,15 +44,18 @@ sleep 1
 timeout 60 "$wineserver" -w >/dev/null 2>&1 || true
 
 mkdir -p "$prefix/drive_c/quibor15" "$prefix/drive_c/pictures" "$out"
-cp "$build/quibor15.dll" "$build/tests-windows/dialog_pictures.exe" "$prefix/drive_c/quibor15/"
+cp "$build/quibor15.dll" "$build/tests-windows/dialog_pictures.exe" "$build/tests-windows/wizard_host.exe" \
+  "$prefix/drive_c/quibor15/"
 "$wine" regsvr32 /s 'C:\quibor15\quibor15.dll'
 timeout 120 "$wine" 'C:\quibor15\dialog_pictures.exe' 'C:\pictures' 2>&1 | tr -d '\r' | grep -E '^(ok|not ok)' || true
+timeout 120 "$wine" 'C:\quibor15\wizard_host.exe' --picture 'C:\pictures\wizard.bmp' 2>&1 | tr -d '\r' |
+  grep -E '^not ok|picture' || true
 
 # BMP (24-bit, bottom-up) to PNG with the standard library only.
 python3 - "$prefix/drive_c/pictures" "$out" <<'EOF'
 import struct, sys, zlib, pathlib
 src, dst = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
-for name in ("language", "monitors"):
+for name in ("language", "monitors", "wizard"):
     bmp = src / f"{name}.bmp"
     if not bmp.exists():
         print(f"no picture of {name}")
