@@ -468,7 +468,9 @@ Currency CurrencyFromDouble(double value) {
     if (ec != std::errc()) RaiseRuntimeError(rt::kOverflow);
     *end = '\0';
     const bool negative = buf[0] == '-';
-    __int128 digits = 0;
+    // The magnitude in 64 bits (no wider integer on every target): the
+    // shortest text has at most 17 significant digits.
+    uint64_t digits = 0;
     int exponent = 0;  // value = digits * 10^exponent
     const char* p = buf + (negative ? 1 : 0);
     bool after_point = false;
@@ -477,27 +479,28 @@ Currency CurrencyFromDouble(double value) {
             after_point = true;
             continue;
         }
-        digits = digits * 10 + (*p - '0');
+        digits = digits * 10 + static_cast<uint64_t>(*p - '0');
         if (after_point) --exponent;
     }
     if (p < end) exponent += std::atoi(p + 1);
     exponent += 4;
+    constexpr uint64_t kMinMagnitude = uint64_t{1} << 63;  // of the lowest Currency
     if (exponent >= 0) {
-        for (int i = 0; i < exponent; ++i) digits *= 10;
-    } else if (exponent < -30) {
-        digits = 0;
+        for (int i = 0; i < exponent; ++i) {
+            if (digits > kMinMagnitude / 10) RaiseRuntimeError(rt::kOverflow);
+            digits *= 10;
+        }
+    } else if (exponent < -18) {
+        digits = 0;  // below 10^17 / 10^19: less than half of the last place
     } else {
-        __int128 divisor = 1;
+        uint64_t divisor = 1;
         for (int i = 0; i < -exponent; ++i) divisor *= 10;
-        const __int128 rest = digits % divisor;
+        const uint64_t rest = digits % divisor;
         digits /= divisor;
-        if (rest * 2 > divisor || (rest * 2 == divisor && (digits & 1) != 0)) ++digits;
+        if (rest > divisor - rest || (rest == divisor - rest && (digits & 1) != 0)) ++digits;
     }
-    if (negative) digits = -digits;
-    if (digits > std::numeric_limits<int64_t>::max() || digits < std::numeric_limits<int64_t>::min()) {
-        RaiseRuntimeError(rt::kOverflow);
-    }
-    return Currency{static_cast<int64_t>(digits)};
+    if (digits > (negative ? kMinMagnitude : kMinMagnitude - 1)) RaiseRuntimeError(rt::kOverflow);
+    return Currency{negative ? static_cast<int64_t>(0 - digits) : static_cast<int64_t>(digits)};
 }
 
 double CurrencyToDouble(Currency c) noexcept { return static_cast<double>(c.scaled) / 10000.0; }
