@@ -392,9 +392,10 @@ LRESULT CALLBACK Engine::StandardProc(HWND hwnd, UINT message, WPARAM wparam, LP
         } catch (...) {
             // Nothing may unwind through the system's frames.
         }
-        // The class itself never sees a double click, so none of its
+        // A handler may have unloaded the form, and the window with it. The
+        // class itself never sees a double click, so none of its
         // notifications doubles the events.
-        if (message == WM_LBUTTONDBLCLK) return 0;
+        if (!IsWindow(hwnd) || message == WM_LBUTTONDBLCLK) return 0;
     }
     return base ? CallWindowProcW(base, hwnd, message, wparam, lparam) : DefWindowProcW(hwnd, message, wparam, lparam);
 }
