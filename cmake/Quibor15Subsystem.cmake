@@ -1,21 +1,24 @@
-# q15_subsystem(NAME [DEPS dep...] [LIBS lib...])
+# q15_subsystem(NAME [DEPS dep...] [LIBS lib...] [EXCEPT folder...])
 # Builds every .cpp below the calling folder into the object library
 # q15_<NAME>; the shared library collects all of them. A gen/ folder directly
 # below holds build-time generators, which are programs of their own and not
-# part of the subsystem.
+# part of the subsystem; EXCEPT names more folders directly below that are
+# built apart.
 function(q15_subsystem name)
-  cmake_parse_arguments(ARG "" "" "DEPS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;LIBS;EXCEPT" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  set(gen_prefix "${CMAKE_CURRENT_SOURCE_DIR}/gen/")
-  string(LENGTH "${gen_prefix}" gen_prefix_length)
-  set(kept_srcs "")
-  foreach(src IN LISTS srcs)
-    string(SUBSTRING "${src}" 0 ${gen_prefix_length} src_prefix)
-    if(NOT src_prefix STREQUAL gen_prefix)
-      list(APPEND kept_srcs "${src}")
-    endif()
+  foreach(skipped IN ITEMS gen ${ARG_EXCEPT})
+    set(skip_prefix "${CMAKE_CURRENT_SOURCE_DIR}/${skipped}/")
+    string(LENGTH "${skip_prefix}" skip_prefix_length)
+    set(kept_srcs "")
+    foreach(src IN LISTS srcs)
+      string(SUBSTRING "${src}" 0 ${skip_prefix_length} src_prefix)
+      if(NOT src_prefix STREQUAL skip_prefix)
+        list(APPEND kept_srcs "${src}")
+      endif()
+    endforeach()
+    set(srcs ${kept_srcs})
   endforeach()
-  set(srcs ${kept_srcs})
   if(NOT srcs)
     # A subsystem whose first sources have not arrived yet builds nothing.
     message(STATUS "q15_${name}: no sources yet")

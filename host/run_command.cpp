@@ -16,7 +16,7 @@
 #include "host/script/text.hpp"
 #include "host/script/wscript.hpp"
 #include "host/world.hpp"
-#include "platform/headless/render/form_picture.hpp"
+#include "platform/headless/picture_writer.hpp"
 
 namespace quibor15::host {
 
@@ -57,7 +57,7 @@ public:
     void operator()(headless::Form& form) {
         std::string number = std::to_string(++*count_);
         if (number.size() < 3) number.insert(0, 3 - number.size(), '0');
-        headless::render::WriteFormPng(form, (dir_ / (number + "-" + FileNameOf(form.Name()) + ".png")).string());
+        headless::WriteFormPicture(form, (dir_ / (number + "-" + FileNameOf(form.Name()) + ".png")).string());
     }
 
 private:

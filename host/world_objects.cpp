@@ -4,7 +4,7 @@
 #include "host/script/host_object.hpp"
 #include "host/script/text.hpp"
 #include "host/world.hpp"
-#include "platform/headless/render/form_picture.hpp"
+#include "platform/headless/picture_writer.hpp"
 
 namespace quibor15::host {
 
@@ -331,7 +331,7 @@ public:
                 const ObjectRef target = ObjectArg(args, 0);
                 auto* form = dynamic_cast<headless::Form*>(target.Get());
                 if (!form) RaiseRuntimeError(rt::kTypeMismatch);
-                headless::render::WriteFormPng(*form, script::ToUtf8(VariantToString(Arg(args, 1))));
+                headless::WriteFormPicture(*form, script::ToUtf8(VariantToString(Arg(args, 1))));
                 return Variant();
             }
             default:

@@ -17,6 +17,7 @@
 #include "platform/headless/list_box.hpp"
 #include "platform/headless/names.hpp"
 #include "platform/headless/picture_box.hpp"
+#include "platform/headless/picture_writer.hpp"
 #include "platform/headless/render/system_colors.hpp"
 #include "platform/headless/text_box.hpp"
 
@@ -810,5 +811,12 @@ void WriteFormPng(Form& form, const std::string& path) {
                                        Utf16Of(cairo_status_to_string(status)) + u")");
     }
 }
+
+namespace {
+
+// Loaded as a module or linked in, this code is the one that writes pictures.
+[[maybe_unused]] const bool kRegistered = (SetPictureWriter(&WriteFormPng), true);
+
+}  // namespace
 
 }  // namespace quibor15::headless::render
