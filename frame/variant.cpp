@@ -163,39 +163,6 @@ Variant Variant::ByRef(Variant& target) {
     return v;
 }
 
-const Variant& Variant::Deref() const noexcept {
-    const Variant* v = this;
-    while (const VariantRef* r = std::get_if<VariantRef>(&v->v_)) {
-        if (!r->target) break;
-        v = r->target;
-    }
-    return *v;
-}
-
-Variant& Variant::Deref() noexcept { return const_cast<Variant&>(static_cast<const Variant*>(this)->Deref()); }
-
-VarType Variant::Type() const noexcept {
-    struct Visitor {
-        VarType operator()(const std::monostate&) const { return VarType::Empty; }
-        VarType operator()(const NullValue&) const { return VarType::Null; }
-        VarType operator()(const Integer&) const { return VarType::Integer; }
-        VarType operator()(const Long&) const { return VarType::Long; }
-        VarType operator()(const Single&) const { return VarType::Single; }
-        VarType operator()(const Double&) const { return VarType::Double; }
-        VarType operator()(const Currency&) const { return VarType::Currency; }
-        VarType operator()(const Date&) const { return VarType::Date; }
-        VarType operator()(const String&) const { return VarType::String; }
-        VarType operator()(const ObjectRef&) const { return VarType::Object; }
-        VarType operator()(const ErrorValue&) const { return VarType::Error; }
-        VarType operator()(const Boolean&) const { return VarType::Boolean; }
-        VarType operator()(const Byte&) const { return VarType::Byte; }
-        VarType operator()(const ArrayValue&) const { return VarType::Array; }
-        // A reference without a target reads as Empty.
-        VarType operator()(const VariantRef&) const { return VarType::Empty; }
-    };
-    return std::visit(Visitor{}, Deref().v_);
-}
-
 bool Variant::IsMissing() const noexcept {
     const ErrorValue* e = As<ErrorValue>();
     return e && e->scode == kDispParamNotFound;

@@ -39,13 +39,13 @@ Variant ExecuteGlobalFn(Interpreter& in, Args a) {
 Variant GetRefFn(Interpreter& in, Args a) { return Variant(in.ProcedureRef(TextArg(in, a, 0))); }
 
 const Builtin kTable[] = {
-    {u"CreateObject", 1, 2, CreateObjectFn},
+    {u"CreateObject", 1, 2, CreateObjectFn, true},
     {u"Err", 0, 0, ErrFn},
-    {u"Eval", 1, 1, EvalFn},
-    {u"Execute", 1, 1, ExecuteFn},
-    {u"ExecuteGlobal", 1, 1, ExecuteGlobalFn},
+    {u"Eval", 1, 1, EvalFn, true},
+    {u"Execute", 1, 1, ExecuteFn, true},
+    {u"ExecuteGlobal", 1, 1, ExecuteGlobalFn, true},
     {u"GetRef", 1, 1, GetRefFn},
-    {u"MsgBox", 1, 5, MsgBoxFn},
+    {u"MsgBox", 1, 5, MsgBoxFn, true},
 };
 
 }  // namespace

@@ -19,6 +19,9 @@ struct Builtin {
     // Arguments may be references to the caller's variables: read them
     // through Deref.
     Variant (*call)(Interpreter& interp, std::span<Variant> args);
+    // It may run script code (Eval, a modal dialog's handler, ...), which
+    // may change any variable.
+    bool may_run_script = false;
 };
 
 // The longest text a script may make: a longer one (by Space, String,

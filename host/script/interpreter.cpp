@@ -181,13 +181,6 @@ static size_t StackBudget() {
 // Deep recursion through script calls, nested expressions and the
 // component's own calls back into the script ends with "Out of stack space"
 // before the process stack could overflow.
-void Interpreter::CheckStack() const {
-    const char probe = 0;
-    if (stack_base_ && stack_base_ > &probe && static_cast<size_t>(stack_base_ - &probe) > stack_budget_) {
-        RaiseScriptError(se::kOutOfStackSpace);
-    }
-}
-
 RunOutcome Interpreter::Run() {
     RunOutcome outcome;
     const char base = 0;
@@ -293,13 +286,6 @@ Variant* Interpreter::DeclareVariable(const Expr& name, Frame& f) {
 
 // ---------------------------------------------------------------- names
 
-namespace {
-
-// Where a memo says a name was found.
-enum class Where : uint8_t { Nowhere, ProcSlot, Field, Member, GlobalSlot, Proc, Class, Builtin, BuiltinConstant };
-
-}  // namespace
-
 Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f, NameMemo* memo) {
     Resolved r;
     auto keep = [&](Where where, uint32_t slot, const void* target) {
@@ -391,43 +377,6 @@ Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f, NameMemo
     if (g->second) {
         r.kind = Resolved::Kind::GlobalMember;
         r.owner = g->second;
-    }
-    return r;
-}
-
-Interpreter::Resolved Interpreter::Resolve(const Expr& name, Frame& f) {
-    const NameMemo& m = name.memo;
-    if (m.generation != generation_ || m.proc != f.proc || m.cls != (f.me ? &f.me->Class() : nullptr)) {
-        return Resolve(name.key, f, &name.memo);
-    }
-    Resolved r;
-    r.kind = static_cast<Resolved::Kind>(m.result);
-    r.is_fixed_array = m.is_fixed_array;
-    switch (static_cast<Where>(m.where)) {
-        case Where::ProcSlot:
-            r.var = &f.slots[m.slot];
-            break;
-        case Where::Field:
-            r.var = &f.me->Field(m.slot);
-            break;
-        case Where::Member:
-            r.member = static_cast<const MemberInfo*>(m.target);
-            break;
-        case Where::GlobalSlot:
-            r.var = &global_slots_[m.slot];
-            break;
-        case Where::Proc:
-            r.proc = static_cast<const ProcInfo*>(m.target);
-            break;
-        case Where::Builtin:
-            r.builtin = static_cast<const Builtin*>(m.target);
-            break;
-        case Where::BuiltinConstant:
-            r.constant = static_cast<const Variant*>(m.target);
-            break;
-        case Where::Class:
-        case Where::Nowhere:
-            break;
     }
     return r;
 }

@@ -182,6 +182,7 @@ private:
     Flow ExecBlock(const Block& block, Frame& f);
     Flow Exec(const Stmt& s, Frame& f);
     void ExecAssign(const AssignStmt& s, Frame& f);
+    bool AppendInPlace(const AssignStmt& s, Frame& f);
     void ExecCall(const CallStmt& s, Frame& f);
     Flow ExecFor(const ForStmt& s, Frame& f);
     Flow ExecForEach(const ForEachStmt& s, Frame& f);
@@ -200,6 +201,7 @@ private:
     bool IsOwnName(const Expr& name, const Frame& f) const;
     Variant CallOwnProc(const std::vector<ExprPtr>& arg_exprs, Frame& f);
     Variant EvalBinary(const Expr& e, Frame& f);
+    const Variant& LeftOperand(const Expr& e, Frame& f, Variant& held);
     const Variant& Operand(const Expr& e, Frame& f, Variant& held);
     bool IsInert(const Expr& e, Frame& f);
     Variant EvalNew(const Expr& e, Frame& f);
@@ -276,6 +278,8 @@ private:
     Frame* frame_ = nullptr;
     // Code made by Execute and ExecuteGlobal, kept while its procedures may run.
     std::vector<std::shared_ptr<const Program>> executed_;
+    // Argument lists no call is using, kept for the next (see Args).
+    std::vector<std::vector<Variant>> spare_args_;
 };
 
 // An instance of a script class: a late-bound object whose public members

@@ -161,7 +161,7 @@ void Interpreter::EvalArgs(const std::vector<ExprPtr>& exprs, Frame& f, Args& ar
 Variant Interpreter::EvalCall(const Expr& e, Frame& f) {
     CheckStack();
     const Expr& t = *e.target;
-    Args args;
+    Args args(*this);
     if (t.kind == ExprKind::Name) {
         Resolved r = Resolve(t, f);
         if (IsOwnName(t, f)) return CallOwnProc(e.args, f);
@@ -233,7 +233,7 @@ bool Interpreter::IsOwnName(const Expr& name, const Frame& f) const {
 }
 
 Variant Interpreter::CallOwnProc(const std::vector<ExprPtr>& arg_exprs, Frame& f) {
-    Args args;
+    Args args(*this);
     EvalArgs(arg_exprs, f, args);
     Variant result;
     if (f.proc->owner && f.me) {
@@ -263,21 +263,28 @@ Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
         if (!x || !y) RaiseScriptError(rt::kObjectRequired);
         return Variant(Boolean::From(x->Get() == y->Get()));
     }
-    // The left operand is read in place only when the right one cannot
-    // change it.
     Variant held_a, held_b;
-    const Variant& a = IsInert(*e.rhs, f) ? Operand(*e.target, f, held_a) : (held_a = Plain(Eval(*e.target, f)));
+    const Variant& a = LeftOperand(e, f, held_a);
     const Variant& b = Operand(*e.rhs, f, held_b);
     pos_ = e.pos;
     const NumberFormat& fmt = Format();
     switch (e.op) {
         case Op::Concat: {
             if (a.IsNull() && b.IsNull()) return Variant::Null();
-            const String* as = a.As<String>();
+            String tail_text;
             const String* bs = b.As<String>();
-            String head_text, tail_text;
-            const String& head = a.IsNull() ? head_text : (as ? *as : (head_text = Text(a)));
             const String& tail = b.IsNull() ? tail_text : (bs ? *bs : (tail_text = Text(b)));
+            // A left operand made for this operation (the usual a & b & c)
+            // grows in place.
+            String* owned = &a == &held_a ? held_a.As<String>() : nullptr;
+            if (owned) {
+                CheckTextLength(owned->size() + tail.size());
+                owned->append(tail);
+                return held_a;
+            }
+            const String* as = a.As<String>();
+            String head_text;
+            const String& head = a.IsNull() ? head_text : (as ? *as : (head_text = Text(a)));
             CheckTextLength(head.size() + tail.size());
             String text;
             text.reserve(head.size() + tail.size());
@@ -311,6 +318,30 @@ Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
     }
 }
 
+// The left operand of e. A text held in a variable is read in place when
+// the right operand cannot change it; any other variable's value is copied
+// (no allocation), anything else evaluated into held.
+const Variant& Interpreter::LeftOperand(const Expr& e, Frame& f, Variant& held) {
+    const Expr& x = *e.target;
+    if (x.kind == ExprKind::Literal) return LiteralOf(x);
+    if (x.kind == ExprKind::Name) {
+        Resolved r = Resolve(x, f);
+        if (r.kind == Resolved::Kind::Variable || r.kind == Resolved::Kind::Constant) {
+            const Variant& v = r.var->Deref();
+            if (v.IsString() && IsInert(*e.rhs, f)) return v;
+            if (!v.IsObject()) {
+                held = Copy(v);
+                return held;
+            }
+        } else if (r.kind == Resolved::Kind::BuiltinConstant) {
+            return *r.constant;
+        }
+    }
+    held = Eval(x, f);
+    if (held.IsByRef() || held.IsObject()) held = Plain(std::move(held));
+    return held;
+}
+
 // An operand's plain value: a variable's or a literal's read in place,
 // anything else evaluated into held.
 const Variant& Interpreter::Operand(const Expr& e, Frame& f, Variant& held) {
@@ -324,13 +355,14 @@ const Variant& Interpreter::Operand(const Expr& e, Frame& f, Variant& held) {
             return *r.constant;
         }
     }
-    held = Plain(Eval(e, f));
+    held = Eval(e, f);
+    if (held.IsByRef() || held.IsObject()) held = Plain(std::move(held));
     return held;
 }
 
 // True when evaluating e runs no script code, so cannot change a variable:
 // literals, variables that hold no object, operators and built-in
-// functions (other than those that run code) on such.
+// functions (other than those that may run script code) on such.
 bool Interpreter::IsInert(const Expr& e, Frame& f) {
     switch (e.kind) {
         case ExprKind::Literal:
@@ -349,9 +381,7 @@ bool Interpreter::IsInert(const Expr& e, Frame& f) {
         case ExprKind::Call: {
             if (e.target->kind != ExprKind::Name) return false;
             Resolved r = Resolve(*e.target, f);
-            if (r.kind != Resolved::Kind::Builtin) return false;
-            const std::u16string_view name = r.builtin->name;
-            if (name == u"Eval" || name == u"Execute" || name == u"ExecuteGlobal") return false;
+            if (r.kind != Resolved::Kind::Builtin || r.builtin->may_run_script) return false;
             for (const ExprPtr& arg : e.args) {
                 if (arg && !IsInert(*arg, f)) return false;
             }

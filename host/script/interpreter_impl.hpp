@@ -100,10 +100,79 @@ struct Interpreter::Resolved {
     ObjectRef owner;  // GlobalMember: the global class instance
 };
 
+inline void Interpreter::CheckStack() const {
+    const char probe = 0;
+    if (stack_base_ && stack_base_ > &probe && static_cast<size_t>(stack_base_ - &probe) > stack_budget_) {
+        RaiseScriptError(se::kOutOfStackSpace);
+    }
+}
+
+// Where a memo says a name was found.
+enum class Where : uint8_t { Nowhere, ProcSlot, Field, Member, GlobalSlot, Proc, Class, Builtin, BuiltinConstant };
+
+// A name in the code, through its memo when that still holds (inline: every
+// name the script reads or writes comes here).
+inline Interpreter::Resolved Interpreter::Resolve(const Expr& name, Frame& f) {
+    const NameMemo& m = name.memo;
+    if (m.generation != generation_ || m.proc != f.proc || m.cls != (f.me ? &f.me->Class() : nullptr)) {
+        return Resolve(name.key, f, &name.memo);
+    }
+    Resolved r;
+    r.kind = static_cast<Resolved::Kind>(m.result);
+    r.is_fixed_array = m.is_fixed_array;
+    switch (static_cast<Where>(m.where)) {
+        case Where::ProcSlot:
+            r.var = &f.slots[m.slot];
+            break;
+        case Where::Field:
+            r.var = &f.me->Field(m.slot);
+            break;
+        case Where::Member:
+            r.member = static_cast<const MemberInfo*>(m.target);
+            break;
+        case Where::GlobalSlot:
+            r.var = &global_slots_[m.slot];
+            break;
+        case Where::Proc:
+            r.proc = static_cast<const ProcInfo*>(m.target);
+            break;
+        case Where::Builtin:
+            r.builtin = static_cast<const Builtin*>(m.target);
+            break;
+        case Where::BuiltinConstant:
+            r.constant = static_cast<const Variant*>(m.target);
+            break;
+        case Where::Class:
+        case Where::Nowhere:
+            break;
+    }
+    return r;
+}
+
 // Evaluated arguments. A variable goes by reference; an array element goes
 // as a copy that is written back after the call, so a callee that resizes
 // the array cannot leave a dangling reference behind.
 struct Interpreter::Args {
+    // The values' storage comes from the interpreter's spares and goes back
+    // to them, so a call allocates nothing for its arguments.
+    explicit Args(Interpreter& in) : spares(in.spare_args_) {
+        if (!spares.empty()) {
+            values = std::move(spares.back());
+            spares.pop_back();
+        }
+    }
+    ~Args() {
+        values.clear();
+        if (values.capacity() > 16) return;
+        try {
+            spares.push_back(std::move(values));
+        } catch (const std::bad_alloc&) {
+        }
+    }
+    Args(const Args&) = delete;
+    Args& operator=(const Args&) = delete;
+
+    std::vector<std::vector<Variant>>& spares;
     std::vector<Variant> values;
     std::list<Variant> temps;  // stays unallocated for the usual call
     struct WriteBack {

@@ -115,7 +115,33 @@ Interpreter::Flow Interpreter::Exec(const Stmt& s, Frame& f) {
     return Flow::Normal;
 }
 
+// s = s & x with s holding a text appends x to it where it is, sparing the
+// copy of s that building a text line by line would otherwise make each time.
+bool Interpreter::AppendInPlace(const AssignStmt& s, Frame& f) {
+    const Expr& t = *s.target;
+    const Expr& v = *s.value;
+    if (s.is_set || t.kind != ExprKind::Name || v.kind != ExprKind::Binary || v.op != Op::Concat ||
+        v.target->kind != ExprKind::Name || v.target->key != t.key) {
+        return false;
+    }
+    Resolved r = Resolve(t, f);
+    if (r.kind != Resolved::Kind::Variable) return false;
+    String* text = r.var->Deref().As<String>();
+    if (!text || !IsInert(*v.rhs, f)) return false;
+    Variant held;
+    const Variant& b = Operand(*v.rhs, f, held);
+    pos_ = v.pos;
+    if (b.IsNull()) return true;
+    const String* bs = b.As<String>();
+    String tail_text;
+    const String& tail = bs ? *bs : (tail_text = Text(b));
+    CheckTextLength(text->size() + tail.size());
+    text->append(tail);
+    return true;
+}
+
 void Interpreter::ExecAssign(const AssignStmt& s, Frame& f) {
+    if (AppendInPlace(s, f)) return;
     Variant value = s.is_set ? Eval(*s.value, f) : EvalLet(*s.value, f);
     if (s.is_set && !value.IsObject()) {
         pos_ = s.value->pos;
@@ -153,7 +179,7 @@ void Interpreter::ExecAssign(const AssignStmt& s, Frame& f) {
         }
         case ExprKind::Call: {
             const Expr& inner = *t.target;
-            Args args;
+            Args args(*this);
             if (inner.kind == ExprKind::Member) {
                 ObjectRef obj = EvalObject(*inner.target, f);
                 EvalArgs(t.args, f, args);
@@ -211,7 +237,7 @@ void Interpreter::ExecAssign(const AssignStmt& s, Frame& f) {
 
 void Interpreter::ExecCall(const CallStmt& s, Frame& f) {
     const Expr& callee = *s.callee;
-    Args args;
+    Args args(*this);
     switch (callee.kind) {
         case ExprKind::Name: {
             if (IsOwnName(callee, f)) {

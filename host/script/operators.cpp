@@ -198,9 +198,49 @@ Variant AddSubMul(Op op, const Num& x, const Num& y) {
 
 }  // namespace
 
+namespace {
+
+// An Integer or a Long: the values loops count with, which need no
+// conversion.
+bool SmallWhole(const Variant& v, int64_t& value, Kind& kind) {
+    if (const Long* l = v.As<Long>()) {
+        value = *l;
+        kind = Kind::Long;
+        return true;
+    }
+    if (const Integer* i = v.As<Integer>()) {
+        value = *i;
+        kind = Kind::Integer;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 Variant Arithmetic(Op op, const Variant& av, const Variant& bv, const NumberFormat& fmt) {
     const Variant& a = av.Deref();
     const Variant& b = bv.Deref();
+    int64_t x = 0, y = 0;
+    Kind kx{}, ky{};
+    if (SmallWhole(a, x, kx) && SmallWhole(b, y, ky)) {
+        // The same results as the general rules below, without the detour.
+        const Kind kind = kx > ky ? kx : ky;
+        switch (op) {
+            case Op::Add:
+                return FromIntegral(x + y, kind);
+            case Op::Sub:
+                return FromIntegral(x - y, kind);
+            case Op::Mul:
+                return FromIntegral(x * y, kind);
+            case Op::IntDiv:
+            case Op::Mod:
+                if (y == 0) RaiseScriptError(rt::kDivisionByZero);
+                return FromIntegral(op == Op::IntDiv ? x / y : x % y, kind);
+            default:
+                break;
+        }
+    }
     if (a.IsNull() || b.IsNull()) return Variant::Null();
     switch (op) {
         case Op::Add:
@@ -273,8 +313,11 @@ Variant Negate(const Variant& av, const NumberFormat& fmt) {
 std::optional<int> Compare(const Variant& av, const Variant& bv, const NumberFormat& fmt, Literals literals) {
     const Variant& a = av.Deref();
     const Variant& b = bv.Deref();
-    if (a.IsNull() || b.IsNull()) return std::nullopt;
     auto three_way = [](auto x, auto y) { return x < y ? -1 : (x > y ? 1 : 0); };
+    int64_t wa = 0, wb = 0;
+    Kind ka{}, kb{};
+    if (SmallWhole(a, wa, ka) && SmallWhole(b, wb, kb)) return three_way(wa, wb);
+    if (a.IsNull() || b.IsNull()) return std::nullopt;
     const bool a_text = a.IsString(), b_text = b.IsString();
     if (a_text || b_text) {
         if (a_text && b_text) {

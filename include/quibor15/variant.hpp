@@ -182,11 +182,23 @@ public:
     static Variant ByRef(Variant& target);
 
     // The value itself (a by-reference Variant answers for its target).
-    const Variant& Deref() const noexcept;
-    Variant& Deref() noexcept;
+    // Inline, with Type: every operation on a value starts with them.
+    const Variant& Deref() const noexcept {
+        const Variant* v = this;
+        while (const VariantRef* r = std::get_if<VariantRef>(&v->v_)) {
+            if (!r->target) break;
+            v = r->target;
+        }
+        return *v;
+    }
+    Variant& Deref() noexcept { return const_cast<Variant&>(static_cast<const Variant*>(this)->Deref()); }
     bool IsByRef() const noexcept { return std::holds_alternative<VariantRef>(v_); }
 
-    VarType Type() const noexcept;  // of the dereferenced value; arrays give Array
+    // Of the dereferenced value; arrays give Array.
+    VarType Type() const noexcept {
+        const size_t i = Deref().v_.index();
+        return i < std::size(kTypeOfIndex) ? kTypeOfIndex[i] : VarType::Empty;  // valueless: Empty
+    }
     bool IsEmpty() const noexcept { return Type() == VarType::Empty; }
     bool IsNull() const noexcept { return Type() == VarType::Null; }
     bool IsMissing() const noexcept;
@@ -223,6 +235,15 @@ public:
     friend bool operator==(const Variant& a, const Variant& b) noexcept;
 
 private:
+    // The VarType of each alternative of Storage, in order; a reference
+    // without a target reads as Empty.
+    static constexpr VarType kTypeOfIndex[] = {
+        VarType::Empty,  VarType::Null,     VarType::Integer, VarType::Long,   VarType::Single,
+        VarType::Double, VarType::Currency, VarType::Date,    VarType::String, VarType::Object,
+        VarType::Error,  VarType::Boolean,  VarType::Byte,    VarType::Array,  VarType::Empty,
+    };
+    static_assert(std::size(kTypeOfIndex) == std::variant_size_v<Storage>);
+
     Storage v_;
 };
 
