@@ -29,18 +29,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# run_ms COMMAND...: "cpu wall" of one run, in ms (cpu is wall without perf).
+# run_ms COMMAND...: "cpu wall" of the command in ms: wall from a run of
+# its own (perf's start would count otherwise), cpu from a run under perf
+# (the wall time again without perf).
 run_ms() {
-    local start end
+    local start end wall
     start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 </dev/null || { echo "failed: $*" >&2; exit 1; }
+    end=$(date +%s%N)
+    wall=$(((end - start) / 1000000))
     if [ -n "$perf" ]; then
         perf stat -x, -e task-clock -o "$stat" "$@" >/dev/null 2>&1 </dev/null || { echo "failed: $*" >&2; exit 1; }
-    else
-        "$@" >/dev/null 2>&1 </dev/null || { echo "failed: $*" >&2; exit 1; }
-    fi
-    end=$(date +%s%N)
-    local wall=$(((end - start) / 1000000))
-    if [ -n "$perf" ]; then
         echo "$(awk -F, '/task-clock/ { printf "%d", $1 }' "$stat") $wall"
     else
         echo "$wall $wall"
