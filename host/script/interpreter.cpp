@@ -376,7 +376,7 @@ Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f, NameMemo
     if (g == global_members_.end()) g = global_members_.emplace(key, host_.GlobalMemberOwner(key)).first;
     if (g->second) {
         r.kind = Resolved::Kind::GlobalMember;
-        r.owner = g->second;
+        r.owner = &g->second;
     }
     return r;
 }

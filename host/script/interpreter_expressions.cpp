@@ -89,7 +89,7 @@ Variant Interpreter::EvalName(const Expr& e, Frame& f) {
         case Resolved::Kind::Builtin:
             return CallBuiltin(*r.builtin, e, {});
         case Resolved::Kind::GlobalMember:
-            return InvokeObject(r.owner, e, kInvokeMethod | kInvokePropertyGet, {});
+            return InvokeObject(*r.owner, e, kInvokeMethod | kInvokePropertyGet, {});
         case Resolved::Kind::Class:
             RaiseScriptError(rt::kTypeMismatch, e.name);
         case Resolved::Kind::None:
@@ -203,7 +203,7 @@ Variant Interpreter::EvalCall(const Expr& e, Frame& f) {
             }
             case Resolved::Kind::GlobalMember: {
                 EvalArgs(e.args, f, args);
-                Variant result = InvokeObject(r.owner, t, kInvokeMethod | kInvokePropertyGet, args.values);
+                Variant result = InvokeObject(*r.owner, t, kInvokeMethod | kInvokePropertyGet, args.values);
                 args.Finish();
                 return result;
             }

@@ -97,7 +97,7 @@ struct Interpreter::Resolved {
     const ProcInfo* proc = nullptr;
     const MemberInfo* member = nullptr;
     const Builtin* builtin = nullptr;
-    ObjectRef owner;  // GlobalMember: the global class instance
+    const ObjectRef* owner = nullptr;  // GlobalMember: the global class instance (kept in global_members_)
 };
 
 inline void Interpreter::CheckStack() const {

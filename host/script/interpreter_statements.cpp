@@ -264,7 +264,7 @@ void Interpreter::ExecCall(const CallStmt& s, Frame& f) {
                     return;
                 case Resolved::Kind::GlobalMember:
                     EvalArgs(s.args, f, args);
-                    InvokeObject(r.owner, callee, kInvokeMethod, args.values);
+                    InvokeObject(*r.owner, callee, kInvokeMethod, args.values);
                     args.Finish();
                     return;
                 case Resolved::Kind::Variable:

@@ -200,20 +200,26 @@ Variant AddSubMul(Op op, const Num& x, const Num& y) {
 
 namespace {
 
-// An Integer or a Long: the values loops count with, which need no
-// conversion.
-bool SmallWhole(const Variant& v, int64_t& value, Kind& kind) {
-    if (const Long* l = v.As<Long>()) {
-        value = *l;
-        kind = Kind::Long;
-        return true;
-    }
-    if (const Integer* i = v.As<Integer>()) {
-        value = *i;
-        kind = Kind::Integer;
-        return true;
-    }
-    return false;
+// Both Integer or Long: the values loops count with, which need no
+// conversion; kind is the wider of the two.
+bool SmallWholes(const Variant& a, const Variant& b, int64_t& x, int64_t& y, Kind& kind) {
+    auto whole = [](const Variant& v, int64_t& value, Kind& k) {
+        if (const Long* l = v.As<Long>()) {
+            value = *l;
+            k = Kind::Long;
+            return true;
+        }
+        if (const Integer* i = v.As<Integer>()) {
+            value = *i;
+            k = Kind::Integer;
+            return true;
+        }
+        return false;
+    };
+    Kind ka{}, kb{};
+    if (!whole(a, x, ka) || !whole(b, y, kb)) return false;
+    kind = ka > kb ? ka : kb;
+    return true;
 }
 
 }  // namespace
@@ -222,10 +228,9 @@ Variant Arithmetic(Op op, const Variant& av, const Variant& bv, const NumberForm
     const Variant& a = av.Deref();
     const Variant& b = bv.Deref();
     int64_t x = 0, y = 0;
-    Kind kx{}, ky{};
-    if (SmallWhole(a, x, kx) && SmallWhole(b, y, ky)) {
+    Kind kind{};
+    if (SmallWholes(a, b, x, y, kind)) {
         // The same results as the general rules below, without the detour.
-        const Kind kind = kx > ky ? kx : ky;
         switch (op) {
             case Op::Add:
                 return FromIntegral(x + y, kind);
@@ -315,8 +320,8 @@ std::optional<int> Compare(const Variant& av, const Variant& bv, const NumberFor
     const Variant& b = bv.Deref();
     auto three_way = [](auto x, auto y) { return x < y ? -1 : (x > y ? 1 : 0); };
     int64_t wa = 0, wb = 0;
-    Kind ka{}, kb{};
-    if (SmallWhole(a, wa, ka) && SmallWhole(b, wb, kb)) return three_way(wa, wb);
+    Kind wider{};
+    if (SmallWholes(a, b, wa, wb, wider)) return three_way(wa, wb);
     if (a.IsNull() || b.IsNull()) return std::nullopt;
     const bool a_text = a.IsString(), b_text = b.IsString();
     if (a_text || b_text) {
