@@ -25,6 +25,7 @@
 #include <new>
 #include <utility>
 
+#include "frame/dispatch.hpp"
 #include "platform/win32/dispatch_invoke.hpp"
 #include "platform/win32/ole_bridge.hpp"
 #include "quibor15/component.hpp"
@@ -284,15 +285,17 @@ T In(W&& v) {
 
 // A by-reference parameter: the component works on a value of its own
 // type, which goes back into the caller's variable when the member
-// returns or fails.
+// returns or fails, if the member assigned it.
 template <class T, class W>
 class InOut {
 public:
     explicit InOut(W* p) : p_(p) {
         if (!p_) throw ComFailure{E_POINTER};
         value_ = WireValue<T>::In(*p_);
+        copied_in_ = value_;
     }
     ~InOut() {
+        if (SameValue(copied_in_, value_)) return;
         try {
             WireValue<T>::Update(p_, value_);
         } catch (...) {
@@ -306,6 +309,7 @@ public:
 private:
     W* p_;
     T value_{};
+    T copied_in_{};
 };
 
 // An early-bound caller must give somewhere to put the result.

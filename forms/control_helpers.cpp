@@ -28,7 +28,7 @@ String CharacterOf(Long code, const AnsiCodePage& code_page) {
 Variant clsQuiborWUIRunTimeA::ComboBoxIncLookup(ObjectRef& ControlName, Variant& acKeyCode) {
     const ObjectRef box = ControlName;
     // A drop-down list has no text to complete.
-    if (!IsComboBox(box) || VariantToLong(LateGet(box, u"Style")) >= kStyleDropDownList) return Variant();
+    if (!IsComboBox(Host(), box) || VariantToLong(LateGet(box, u"Style")) >= kStyleDropDownList) return Variant();
 
     // The text the box would hold if the key replaced the selection.
     const String typed = LeftText(VariantToString(LateGet(box, u"Text")), VariantToLong(LateGet(box, u"SelStart")));
@@ -50,8 +50,8 @@ Variant clsQuiborWUIRunTimeA::ComboBoxIncLookup(ObjectRef& ControlName, Variant&
 
 void clsQuiborWUIRunTimeA::ObjectSelectedAll(ObjectRef& Objectname) {
     const ObjectRef object = Objectname;
-    const bool is_combo_box = IsComboBox(object);
-    const bool is_text_box = IsTextBox(object);
+    const bool is_combo_box = IsComboBox(Host(), object);
+    const bool is_text_box = IsTextBox(Host(), object);
     if (!is_combo_box && !is_text_box) return;
     LateLet(object, u"SelStart", Variant(Long{0}));
     LateLet(object, u"SelLength", Variant(Length(VariantToString(LateGet(object, u"Text")))));

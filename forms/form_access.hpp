@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "quibor15/convert.hpp"
+#include "quibor15/host_runtime.hpp"
 #include "quibor15/object.hpp"
 #include "quibor15/primitives.hpp"
 
@@ -22,11 +23,12 @@ inline Single ReadSingle(const ObjectRef& object, std::u16string_view name) {
 // even), halved toward zero.
 inline Long HalfOf(double value) { return IntegerQuotient(ToLong(value), 2); }
 
-// The host's type tests, which go by the control's type name.
-inline bool IsKind(const ObjectRef& object, std::u16string_view type_name) {
-    return object && EqualsIgnoreCase(object->TypeName(), type_name);
+// The host's type tests.
+inline bool IsComboBox(HostRuntime& host, const ObjectRef& object) {
+    return host.IsObjectOfKind(object, ObjectKind::ComboBox);
 }
-inline bool IsComboBox(const ObjectRef& object) { return IsKind(object, u"ComboBox"); }
-inline bool IsTextBox(const ObjectRef& object) { return IsKind(object, u"TextBox"); }
+inline bool IsTextBox(HostRuntime& host, const ObjectRef& object) {
+    return host.IsObjectOfKind(object, ObjectKind::TextBox);
+}
 
 }  // namespace quibor15::forms

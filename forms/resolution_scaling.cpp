@@ -35,8 +35,8 @@ ObjectRef ControlAt(const ObjectRef& form, Integer position) {
 
 // A combo box's height follows its font and a text box keeps its own, so
 // both get position and width only; every other control is moved and sized.
-void ScaleControl(const ObjectRef& control, Single sfx, Single sfy) {
-    if (IsComboBox(control) || IsTextBox(control)) {
+void ScaleControl(HostRuntime& host, const ObjectRef& control, Single sfx, Single sfy) {
+    if (IsComboBox(host, control) || IsTextBox(host, control)) {
         LateLet(control, u"Left", Variant(Single(sfx * ReadSingle(control, u"Left"))));
         LateLet(control, u"Top", Variant(Single(sfy * ReadSingle(control, u"Top"))));
         LateLet(control, u"Width", Variant(Single(sfx * ReadSingle(control, u"Width"))));
@@ -56,7 +56,7 @@ void clsQuiborWUIRunTimeA::Resize_For_Resolution(Single SFX, Single SFY, ObjectR
     const Integer last = CheckedNarrow(CheckedSub(VariantToLong(LateGet(form, u"Count")), Long{1}));
     if (last >= 0) {
         for (Integer i = 0;; ++i) {
-            ScaleControl(ControlAt(form, i), SFX, SFY);
+            ScaleControl(Host(), ControlAt(form, i), SFX, SFY);
             if (i == last) break;  // a form of 32768 controls must not overflow the counter here
         }
     }

@@ -63,4 +63,8 @@ void RequireArrayArgument(const Variant& v) {
     if (!v.IsArray()) RaiseRuntimeError(rt::kTypeMismatch);
 }
 
+void RequireObjectKind(const ComponentObject& self, const ObjectRef& object, ObjectKind kind) {
+    if (object && !self.Host().IsObjectOfKind(object, kind)) RaiseRuntimeError(rt::kTypeMismatch);
+}
+
 }  // namespace quibor15

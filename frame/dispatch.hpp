@@ -5,16 +5,23 @@
 //   - a by-value parameter gets the argument converted to its type;
 //   - a by-reference parameter works on a value of its own type; when the
 //     caller passed its variable (Variant::ByRef) and that variable already
-//     holds exactly the parameter's type, the value is stored back into the
-//     variable when the member returns or fails, so the member's assignments
-//     reach the caller; otherwise the value is a converted temporary and its
-//     changes are lost. A Variant parameter binds to the caller's variable
-//     itself whenever one is passed;
+//     holds exactly the parameter's type, a value the member assigned is
+//     stored back into the variable when the member returns or fails, so
+//     the member's assignments reach the caller and nothing else does (an
+//     event handler may have changed the variable meanwhile); otherwise the
+//     value is a converted temporary and its changes are lost. A Variant
+//     parameter binds to the caller's variable itself whenever one is
+//     passed;
+//   - an object parameter typed as a Collection, Font or Picture takes
+//     Nothing or an object the host runtime says is of that kind, one typed
+//     as a class of the component only an object of that class; anything
+//     else raises 13 before the member runs;
 //   - a left-out optional parameter takes its default from the type library
 //     (a Variant without default gets the "parameter not found" marker); a
 //     left-out parameter that is not optional raises 449.
 #pragma once
 
+#include <cstring>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -67,10 +74,6 @@ struct ArgType;
             if (const T* exact = v.As<T>()) return *exact;                            \
             return CONVERT(v, self.ArgumentNumberFormat());                           \
         }                                                                             \
-        static bool Same(const Variant& v, const T& value) noexcept {                 \
-            const T* held = v.As<T>();                                                \
-            return held && *held == value;                                            \
-        }                                                                             \
         static Variant ToVariant(T value) { return Variant(std::move(value)); }       \
     };
 
@@ -90,10 +93,6 @@ template <>
 struct ArgType<ObjectRef> {
     static bool Holds(const Variant& v) noexcept { return v.As<ObjectRef>() != nullptr; }
     static ObjectRef From(const Variant& v, DispatchCall&) { return v.ObjectOrThrow(); }
-    static bool Same(const Variant& v, const ObjectRef& value) noexcept {
-        const ObjectRef* held = v.As<ObjectRef>();
-        return held && *held == value;
-    }
     static Variant ToVariant(ObjectRef value) { return Variant(std::move(value)); }
 };
 
@@ -112,10 +111,6 @@ struct ArgType<Ref<C>> {
         if (!typed) RaiseRuntimeError(rt::kTypeMismatch);
         return Ref<C>(typed);
     }
-    static bool Same(const Variant& v, const Ref<C>& value) noexcept {
-        const ObjectRef* held = v.As<ObjectRef>();
-        return held && held->Get() == static_cast<Object*>(value.Get());
-    }
     static Variant ToVariant(Ref<C> value) { return Variant(ObjectRef(std::move(value))); }
 };
 
@@ -127,6 +122,23 @@ struct ArgType<Variant> {
 
 // Raises 13 unless the argument holds an array (String array parameters).
 void RequireArrayArgument(const Variant& v);
+
+// Raises 13 unless `object` is Nothing or of `kind`, as the host runtime of
+// `self` tells (typed object parameters).
+void RequireObjectKind(const ComponentObject& self, const ObjectRef& object, ObjectKind kind);
+
+// Whether a by-reference value is still the one copied in: floating-point
+// values compare by their bits, so a NaN left alone counts as unchanged.
+template <class T>
+bool SameValue(const T& a, const T& b) noexcept {
+    if constexpr (std::is_floating_point_v<T>) {
+        return std::memcmp(&a, &b, sizeof(T)) == 0;
+    } else if constexpr (std::is_same_v<T, Date>) {
+        return std::memcmp(&a.serial, &b.serial, sizeof(a.serial)) == 0;
+    } else {
+        return a == b;
+    }
+}
 
 template <class T>
 class ByValArg {
@@ -163,10 +175,13 @@ public:
             return;
         }
         value_ = ArgType<T>::From(*arg, call);
-        if (arg->IsByRef() && ArgType<T>::Holds(arg->Deref())) target_ = &arg->Deref();
+        if (arg->IsByRef() && ArgType<T>::Holds(arg->Deref())) {
+            target_ = &arg->Deref();
+            copied_in_ = value_;
+        }
     }
     ~ByRefArg() {
-        if (!target_ || ArgType<T>::Same(*target_, value_)) return;
+        if (!target_ || SameValue(copied_in_, value_)) return;
         try {
             *target_ = ArgType<T>::ToVariant(std::move(value_));
         } catch (...) {
@@ -180,6 +195,7 @@ public:
 
 private:
     T value_{};
+    T copied_in_{};  // what the caller's variable held, when bound to one
     Variant* target_ = nullptr;
 };
 

@@ -30,12 +30,13 @@ clsQuiborMonitorsA::clsQuiborMonitorsA(ContextPtr context) : _clsQuiborMonitorsA
 
 // --- the list
 
-ObjectRef clsQuiborMonitorsA::get_Monitors() { return ObjectRef(EnsureMonitors()); }
-
-void clsQuiborMonitorsA::set_Monitors(ObjectRef value) {
-    if (value && !dynamic_cast<Collection*>(value.Get())) RaiseRuntimeError(rt::kTypeMismatch);
-    monitors_ = std::move(value);
+ObjectRef clsQuiborMonitorsA::get_Monitors() {
+    // An assigned list is given back as it is, whichever runtime made it.
+    if (!monitors_) monitors_ = ObjectRef(Collection::Create());
+    return monitors_;
 }
+
+void clsQuiborMonitorsA::set_Monitors(ObjectRef value) { monitors_ = std::move(value); }
 
 Ref<Collection> clsQuiborMonitorsA::EnsureMonitors() {
     if (!monitors_) monitors_ = ObjectRef(Collection::Create());

@@ -49,17 +49,4 @@ inline Variant Item(const ObjectRef& collection, Long position) {
     return LateCall(collection, u"Item", args);
 }
 
-// A property of an object read by its DISPID (the standard font members
-// are reached this way).
-inline Variant GetById(const ObjectRef& obj, DispId id) {
-    if (!obj) RaiseRuntimeError(rt::kObjectNotSet);
-    ObjectRef hold = obj;
-    return hold->Invoke(id, kInvokeMethod | kInvokePropertyGet, {});
-}
-
-// Whether the object answers to a member name.
-inline bool HasMember(const ObjectRef& obj, std::u16string_view name) {
-    return obj && obj->GetIdOfName(name) != kDispIdUnknown;
-}
-
 }  // namespace quibor15::late

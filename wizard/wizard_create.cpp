@@ -123,13 +123,13 @@ void clsQuiborWizardA::BuildTitleLabel() {
 void clsQuiborWizardA::ApplyTitleFont(const ObjectRef& label) {
     Step([&] { late::Set(label, u"Font", get_TopPaneTitleFont()); });
     Step([&] {
-        double size = VariantToDouble(late::GetById(get_TopPaneTitleFont(), StdFont::kDispIdSize));
+        double size = VariantToDouble(late::Get(get_TopPaneTitleFont(), u"Size"));
         late::Let(label, u"FontSize", static_cast<Single>(size < kTitleSizeThreshold ? kTitleSize : size));
     });
     // Always bold: a font that is not bold is made bold, a bold one keeps
     // its own setting.
     Step([&] {
-        Boolean bold = VariantToBoolean(late::GetById(get_TopPaneTitleFont(), StdFont::kDispIdBold));
+        Boolean bold = VariantToBoolean(late::Get(get_TopPaneTitleFont(), u"Bold"));
         late::Let(label, u"FontBold", bold == kFalse ? kTrue : bold);
     });
 }

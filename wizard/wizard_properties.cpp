@@ -64,13 +64,9 @@ ObjectRef clsQuiborWizardA::get_WindowObject() { return HeldObject(kWindowObject
 
 void clsQuiborWizardA::set_WindowObject(ObjectRef value) {
     SelfRef hold(this);
-    // Only a form will do. The wizard reaches the form by name alone, so a
-    // form is recognised by the members only a form has; anything else is
-    // refused before the form held so far is let go.
-    if (value && !(late::HasMember(value, u"KeyPreview") && late::HasMember(value, u"WindowState") &&
-                   late::HasMember(value, u"Controls"))) {
-        RaiseRuntimeError(rt::kTypeMismatch);
-    }
+    // Only a form of the host will do; anything else is refused before the
+    // form held so far is let go.
+    if (value && !Host().IsObjectOfKind(value, ObjectKind::Form)) RaiseRuntimeError(rt::kTypeMismatch);
     HoldObject(kWindowObject, std::move(value));
 }
 

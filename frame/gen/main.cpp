@@ -142,6 +142,20 @@ std::string CppValueType(const TypeDesc& t) {
     return "void";
 }
 
+// The host object kind a typed object parameter requires, or "" for none.
+std::string ObjectKindOf(const TypeDesc& t) {
+    switch (t.base) {
+        case BaseType::Collection:
+            return "ObjectKind::Collection";
+        case BaseType::Font:
+            return "ObjectKind::Font";
+        case BaseType::Picture:
+            return "ObjectKind::Picture";
+        default:
+            return "";
+    }
+}
+
 std::string CppParamType(const ParamDesc& p) { return CppValueType(p.type) + (p.by_ref ? "&" : ""); }
 
 std::string CppFunctionName(const MemberDesc& m) {
@@ -307,6 +321,8 @@ void EmitThunk(std::ostream& o, const ClassDesc& c, size_t index, const MemberDe
             if (is_array) o << "    RequireArrayArgument(" << a << ".Get());\n";
             args += (i ? ", " : "") + std::string("std::move(") + a + ".Get())";
         }
+        const std::string kind = ObjectKindOf(p.type);
+        if (!kind.empty()) o << "    RequireObjectKind(self, " << a << ".Get(), " << kind << ");\n";
     }
     if (m.result.base == BaseType::Void) {
         o << "    self." << CppFunctionName(m) << "(" << args << ");\n    return Variant();\n";
@@ -524,9 +540,15 @@ void EmitComAdapter(std::ostream& o, const MemberDesc& m) {
         const ParamDesc& p = m.params[i];
         const std::string core = CoreType(p.type);
         const std::string a = "a" + std::to_string(i);
+        const std::string kind = ObjectKindOf(p.type);
         if (p.by_ref) {
             o << "            InOut<" << core << ", " << WireType(p.type) << "> " << a << "(p" << i << ");\n";
+            if (!kind.empty()) o << "            RequireObjectKind(Self(), " << a << ".Get(), " << kind << ");\n";
             args += (i ? ", " : "") + a + ".Get()";
+        } else if (!kind.empty()) {
+            o << "            " << core << " " << a << " = In<" << core << ">(p" << i << ");\n";
+            o << "            RequireObjectKind(Self(), " << a << ", " << kind << ");\n";
+            args += (i ? ", " : "") + std::string("std::move(") + a + ")";
         } else {
             args += (i ? ", " : "") + std::string("In<") + core + ">(p" + std::to_string(i) + ")";
         }
@@ -547,7 +569,8 @@ std::string EmitComAdapters(const TypeLibrary& lib) {
          "// widl generated from the MIDL listing, each entry converting its\n"
          "// arguments, calling the class's C++ interface and converting the result\n"
          "// back; IDispatch and the rest come from ComObject.\n"
-         "#include \"com/com_object.hpp\"\n#include \"quibor15/interfaces.hpp\"\n#include \"quibor15_h.h\"\n\n"
+         "#include \"com/com_object.hpp\"\n#include \"frame/dispatch.hpp\"\n#include \"quibor15/interfaces.hpp\"\n"
+         "#include \"quibor15_h.h\"\n\n"
          "namespace quibor15::com {\nnamespace {\n";
     for (const ClassDesc& c : lib.classes) {
         const std::string cname = N(c.name);

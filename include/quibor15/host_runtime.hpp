@@ -2,7 +2,7 @@
 // control arrays, App, Screen and fonts are objects reached late-bound by
 // member name (object.hpp); this interface carries the rest: making forms,
 // modal display, message boxes, text files by number, the clock and the
-// event loop.
+// event loop, and the type tests of its objects.
 #pragma once
 
 #include <cstdint>
@@ -40,6 +40,11 @@ inline constexpr DispId kQueryUnload = 5;  // Cancel, UnloadMode (Integer, ByRef
 inline constexpr DispId kChange = 6;
 }  // namespace ev
 
+// The kinds of object the component tells apart: those its typed object
+// parameters require (Collection, Font, Picture), the form the wizard
+// takes, and the controls some helpers treat differently.
+enum class ObjectKind { Collection, Font, Picture, Form, ComboBox, TextBox };
+
 class HostRuntime {
 public:
     virtual ~HostRuntime() = default;
@@ -62,6 +67,11 @@ public:
     virtual ObjectRef Screen() = 0;
     // A new standard font object with the platform's default attributes.
     virtual ObjectRef NewFont() = 0;
+
+    // The runtime's type test (TypeOf ... Is): whether `object` is of
+    // `kind`; false for Nothing. The component's own Collection and font
+    // objects count as the runtime's.
+    virtual bool IsObjectOfKind(const ObjectRef& object, ObjectKind kind) = 0;
 
     // A modal message box; returns the button pressed (1 for OK).
     virtual int32_t MsgBox(const String& prompt, int32_t flags, const String& title) = 0;

@@ -5,7 +5,9 @@
 #include <ctime>
 #include <filesystem>
 
+#include "quibor15/collection.hpp"
 #include "quibor15/font.hpp"
+#include "quibor15/primitives.hpp"
 
 namespace quibor15::headless {
 
@@ -87,6 +89,28 @@ void HeadlessRuntime::Unload(const ObjectRef& form) {
 ObjectRef HeadlessRuntime::App() { return ObjectRef(app_); }
 ObjectRef HeadlessRuntime::Screen() { return ObjectRef(screen_); }
 ObjectRef HeadlessRuntime::NewFont() { return desktop_->NewFont(); }
+
+bool HeadlessRuntime::IsObjectOfKind(const ObjectRef& object, ObjectKind kind) {
+    Object* o = object.Get();
+    if (!o) return false;
+    switch (kind) {
+        case ObjectKind::Collection:
+            return dynamic_cast<Collection*>(o) != nullptr;
+        case ObjectKind::Font:
+            return IsFontObject(object);
+        case ObjectKind::Picture:
+            // This runtime makes no pictures; a host program's picture
+            // object names itself one.
+            return EqualsIgnoreCase(o->TypeName(), u"Picture");
+        case ObjectKind::Form:
+            return dynamic_cast<Form*>(o) != nullptr;
+        case ObjectKind::ComboBox:
+            return dynamic_cast<ComboBox*>(o) != nullptr;
+        case ObjectKind::TextBox:
+            return dynamic_cast<TextBox*>(o) != nullptr;
+    }
+    return false;
+}
 
 void HeadlessRuntime::SetScreen(int32_t width_pixels, int32_t height_pixels, double twips_per_pixel_x,
                                 double twips_per_pixel_y) {

@@ -67,6 +67,7 @@ public:
     ObjectRef App() override;
     ObjectRef Screen() override;
     ObjectRef NewFont() override;
+    bool IsObjectOfKind(const ObjectRef& object, ObjectKind kind) override;
     int32_t MsgBox(const String& prompt, int32_t flags, const String& title) override;
     int32_t FreeFile() override;
     void OpenFile(int32_t number, const String& path, FileMode mode) override;

@@ -3,6 +3,7 @@
 #include "platform/headless/desktop.hpp"
 #include "platform/headless/names.hpp"
 #include "quibor15/convert.hpp"
+#include "quibor15/font.hpp"
 
 namespace quibor15::headless {
 
@@ -45,8 +46,11 @@ ObjectRef Window::Font() {
     return font_;
 }
 
+bool IsFontObject(const ObjectRef& object) noexcept { return dynamic_cast<StdFont*>(object.Get()) != nullptr; }
+
 void Window::SetFont(ObjectRef font) {
     if (!font) RaiseRuntimeError(rt::kObjectNotSet);
+    if (!IsFontObject(font)) RaiseRuntimeError(rt::kTypeMismatch);
     font_ = std::move(font);
     OnFontChanged();
 }

@@ -28,6 +28,9 @@ struct EventInfo {
     std::u16string_view name;
 };
 
+// The runtime's font objects (the standard font of the component's frame).
+bool IsFontObject(const ObjectRef& object) noexcept;
+
 class Window : public Object {
 public:
     ~Window() override;
@@ -71,6 +74,7 @@ public:
     // first use). Set shares the caller's object, as the runtime does: a
     // change through either reference shows in both.
     ObjectRef Font();
+    // Nothing raises 91, an object that is no font 13; the font stays.
     void SetFont(ObjectRef font);
     String FontName();
     void SetFontName(String name);

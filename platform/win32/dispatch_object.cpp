@@ -25,6 +25,15 @@ DispatchObject::~DispatchObject() {
     if (dispatch_) dispatch_->Release();
 }
 
+bool DispatchObject::Implements(REFIID iid) const noexcept {
+    IUnknown* found = nullptr;
+    if (FAILED(dispatch_->QueryInterface(iid, reinterpret_cast<void**>(&found))) || !found) return false;
+    found->Release();
+    return true;
+}
+
+bool DispatchObject::IsScriptObject() const noexcept { return Implements(kIidDispatchEx); }
+
 String DispatchObject::TypeName() const {
     ITypeInfo* info = nullptr;
     String name = u"Object";

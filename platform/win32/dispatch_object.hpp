@@ -18,6 +18,11 @@ public:
     ~DispatchObject() override;
 
     IDispatch* Get() const noexcept { return dispatch_; }
+    // Whether the object answers QueryInterface for `iid`.
+    bool Implements(REFIID iid) const noexcept;
+    // An object of a script engine (a script's class instance), which
+    // answers its names through IDispatchEx.
+    bool IsScriptObject() const noexcept;
 
     // The name the object's type information gives ("Form", "Font", a
     // script's class name), or "Object".

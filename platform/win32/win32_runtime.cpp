@@ -19,7 +19,9 @@
 #include "platform/win32/dispatch_object.hpp"
 #include "platform/win32/forms_engine.hpp"
 #include "platform/win32/win32_text.hpp"
+#include "quibor15/collection.hpp"
 #include "quibor15/convert.hpp"
+#include "quibor15/font.hpp"
 #include "quibor15/primitives.hpp"
 #include "quibor15/typelib.hpp"
 
@@ -186,6 +188,36 @@ ObjectRef Win32Runtime::NewFont() {
     ObjectRef object(new DispatchObject(font));
     font->Release();
     return object;
+}
+
+bool Win32Runtime::IsObjectOfKind(const ObjectRef& object, ObjectKind kind) {
+    Object* o = object.Get();
+    if (!o) return false;
+    // The component's own collections and fonts, passed back to it.
+    if (kind == ObjectKind::Collection && dynamic_cast<Collection*>(o)) return true;
+    if (kind == ObjectKind::Font && dynamic_cast<StdFont*>(o)) return true;
+    auto* host = dynamic_cast<DispatchObject*>(o);
+    if (!host) return false;
+    switch (kind) {
+        case ObjectKind::Collection:
+            return EqualsIgnoreCase(host->TypeName(), u"Collection");
+        case ObjectKind::Font:
+            return host->Implements(IID_IFontDisp) || host->Implements(IID_IFont);
+        case ObjectKind::Picture:
+            return host->Implements(IID_IPictureDisp) || host->Implements(IID_IPicture);
+        case ObjectKind::Form:
+            // A form's type information names the form's own class, so a
+            // form is known by the members only forms have; a script's
+            // object with such members is not one.
+            return !host->IsScriptObject() && host->GetIdOfName(u"KeyPreview") != kDispIdUnknown &&
+                   host->GetIdOfName(u"WindowState") != kDispIdUnknown &&
+                   host->GetIdOfName(u"Controls") != kDispIdUnknown;
+        case ObjectKind::ComboBox:
+            return EqualsIgnoreCase(host->TypeName(), u"ComboBox");
+        case ObjectKind::TextBox:
+            return EqualsIgnoreCase(host->TypeName(), u"TextBox");
+    }
+    return false;
 }
 
 int32_t Win32Runtime::MsgBox(const String& prompt, int32_t flags, const String& title) {

@@ -9,6 +9,7 @@
 
 #include "platform/sim/fixture_locale_database.hpp"
 #include "platform/sim/sim_windows.hpp"
+#include "quibor15/collection.hpp"
 #include "quibor15/library.hpp"
 #include "quibor15/pending_classes.hpp"
 #include "support.hpp"
@@ -59,10 +60,13 @@ public:
         return u"";
     }
     String FormatTime(Date&, String& TimeFormat) override {
+        if (during_call) during_call();
         time_format = TimeFormat;
         return TimeFormat;
     }
+    std::function<void()> during_call;  // stands for a handler the member raises
     String GetDayName(Integer& DayIndex, Boolean&) override {
+        if (during_call) during_call();
         if (DayIndex < 1 || DayIndex > 7) {
             throw AutomationError(kObjectErrorBase, u"Locale", u"Day index out of range (1-7 only)");
         }
@@ -221,6 +225,31 @@ TEST_F(DispatchTest, ByReferenceVariantBindsToTheVariableWhateverItHolds) {
     EXPECT_EQ(locale->date_format, Variant(static_cast<Long>(1)));
     EXPECT_EQ(format, Variant(u"changed"));
     EXPECT_EQ(when, Variant(Date{2.5}));
+}
+
+// Only what the member itself assigned goes back: a caller's variable that
+// changed meanwhile (an event handler's assignment) keeps its new value.
+TEST_F(DispatchTest, ByReferenceWriteBackIsOnlyWhatTheMemberAssigned) {
+    struct Row {
+        const char16_t* member;
+        std::vector<Variant> before;  // arguments ahead of the watched one
+        Variant passed, meanwhile;
+    };
+    const Row rows[] = {
+        {u"GetDayName", {}, Variant(Integer{3}), Variant(Integer{99})},
+        {u"FormatTime", {Variant(Date{0.5})}, Variant(u"hh"), Variant(u"mm")},
+        {u"FormatTime", {Variant(Date{0.5})}, Variant(u"hh"), Variant(Long{5})},  // even of another type
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Narrow(row.member));
+        Variant watched = row.passed;
+        locale->during_call = [&] { watched = row.meanwhile; };
+        std::vector<Variant> args = row.before;
+        args.push_back(Variant::ByRef(watched));
+        Call(*locale, row.member, args);
+        EXPECT_EQ(watched, row.meanwhile);
+    }
+    locale->during_call = nullptr;
 }
 
 TEST_F(DispatchTest, ByReferenceStringParameter) {
@@ -396,6 +425,62 @@ TEST(DispatchObjectParameterTest, TypedObjectsAreChecked) {
     Call(*locales, u"AddObj", {Variant::ByRef(variable)});
     EXPECT_TRUE(variable.IsObject());
     EXPECT_FALSE(variable.ObjectOrThrow());
+}
+
+// An object that answers to every name, as a script's class with the right
+// public fields would.
+class LookAlike final : public Object {
+public:
+    explicit LookAlike(String type_name) : type_name_(std::move(type_name)) {}
+    int calls = 0;
+    String TypeName() const override { return type_name_; }
+    DispId GetIdOfName(std::u16string_view) override { return 1; }
+    Variant Invoke(DispId, uint16_t, std::span<Variant>) override {
+        ++calls;
+        return Variant();
+    }
+
+private:
+    String type_name_;
+};
+
+// Every object property typed as a host object kind, and the wizard's
+// form, takes only an object the host runtime says is of that kind (or
+// Nothing); anything else raises 13 and the property keeps its value.
+TEST(DispatchObjectParameterTest, HostObjectKindsAreTheRuntimesToTell) {
+    ContextPtr context = testing::WorldContext();
+    auto& runtime = static_cast<headless::HeadlessRuntime&>(context->Host());
+    Ref<headless::Form> form = runtime.AddForm(u"frmHost");
+    const ObjectRef button(form->Add<headless::CommandButton>(u"cmdOther"));
+    const ObjectRef picture(MakeRef<LookAlike>(u"Picture"));
+    const struct {
+        const char16_t* class_name;
+        const char16_t* property;
+        ObjectRef right;
+        const char16_t* look_alike;  // the type name of an impostor
+    } rows[] = {
+        {u"clsQuiborWizardA", u"mcolFrameObjectTitles", ObjectRef(Collection::Create()), u"Collection"},
+        {u"clsQuiborWizardA", u"mcolFrameObjectMessages", ObjectRef(Collection::Create()), u"Collection"},
+        {u"clsQuiborWizardA", u"TopPaneTitleFont", runtime.NewFont(), u"Font"},
+        {u"clsQuiborWizardA", u"TopPaneMessageFont", runtime.NewFont(), u"Font"},
+        {u"clsQuiborWizardA", u"TopPanePicture", picture, u"StdPicture"},
+        {u"clsQuiborWizardA", u"TopPaneBackPicture", picture, u"StdPicture"},
+        {u"clsQuiborWizardA", u"BottomPaneBackPicture", picture, u"StdPicture"},
+        {u"clsQuiborWizardA", u"WindowObject", ObjectRef(form), u"frmHost"},
+        {u"clsQuiborMonitorsA", u"Monitors", ObjectRef(Collection::Create()), u"Collection"},
+        {u"clsQuiborWUITooltipA", u"Font", runtime.NewFont(), u"Font"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Narrow(row.property));
+        ObjectRef object = Library::CreateInstance(row.class_name, context);
+        Call(*object, row.property, {Variant(row.right)}, kInvokePropertyPutRef);
+        auto impostor = MakeRef<LookAlike>(row.look_alike);
+        for (const ObjectRef& wrong : {button, ObjectRef(impostor)}) {
+            EXPECT_RAISES(rt::kTypeMismatch, Call(*object, row.property, {Variant(wrong)}, kInvokePropertyPutRef));
+            EXPECT_EQ(Call(*object, row.property, {}).ObjectOrThrow(), row.right);
+        }
+        EXPECT_EQ(impostor->calls, 0);
+    }
 }
 
 TEST(DispatchObjectParameterTest, DefaultMemberWithIndex) {

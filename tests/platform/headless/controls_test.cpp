@@ -252,6 +252,10 @@ TEST(ControlMembers, FontMembersReachTheControlsStandardFontAndSetSharesIt) {
     EXPECT_EQ(LateGet(title, u"Font").ObjectOrThrow(), font);
     EXPECT_EQ(VariantToBoolean(LateGet(message, u"FontBold")), kFalse);
     EXPECT_EQ(ErrorNumberOf([&] { LateLet(message, u"FontSize", Variant(Long{0})); }), 380);
+    // An object that is no font is refused and the font kept.
+    EXPECT_EQ(ErrorNumberOf([&] { LateSet(title, u"Font", ObjectRef(form)); }), 13);
+    EXPECT_EQ(LateGet(title, u"Font").ObjectOrThrow(), font);
+    EXPECT_EQ(VariantToLong(LateGet(title, u"FontSize")), 11);
 }
 
 TEST(ControlMembers, LabelAutoSizeFollowsTheCaption) {
