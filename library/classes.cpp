@@ -1,8 +1,5 @@
 // The class catalogue: which implementation each class of the type library
-// creates. A class whose behaviour is not in the build yet maps to its
-// Pending_ implementation, whose members raise error 445; when a subsystem
-// brings a class, its line here names the class instead
-// (NewObject<clsQuiborWizardA>, with the subsystem's header included above).
+// creates, one line per class with its subsystem's header included above.
 #include "library/classes.hpp"
 
 #include "codes/string_code.hpp"
@@ -16,7 +13,6 @@
 #include "media/mp3_player.hpp"
 #include "monitors/monitor.hpp"
 #include "monitors/monitors.hpp"
-#include "quibor15/pending_classes.hpp"
 #include "quibor15/typelib.hpp"
 #include "system/xp_manifest.hpp"
 #include "tooltip/tooltip_manager.hpp"
