@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <vector>
 
 #include "quibor15/context.hpp"
 #include "quibor15/interfaces.hpp"
@@ -205,9 +206,20 @@ private:
     std::array<Ref<ForwardingSink>, kHeldCount> sinks_;
     std::array<EventConnection, kHeldCount> held_;
 
-    // Set while a show that ran past either end hands over to the show of
-    // the last or first step; that nested show does not hand over again.
-    bool handing_over_ = false;
+    // A show that ran past either end hands over to the show of the last or
+    // first step. The hand-overs of one chain are remembered so that it
+    // ends where one repeats (the same end, from the same index), which
+    // only an endless chain does: no steps at all, or a host that keeps
+    // moving Index out of range. The depth is bounded as well.
+    struct HandOver {
+        bool to_last;
+        Integer from;
+        bool operator==(const HandOver&) const = default;
+    };
+    void HandOverTo(bool to_last, Integer from, std::vector<HandOver>& chain);
+    // The chain that the next ShowFrame continues, set just before a
+    // hand-over calls it.
+    std::vector<HandOver>* hand_over_chain_ = nullptr;
 };
 
 }  // namespace quibor15

@@ -4,6 +4,7 @@
 // states, and the host hears AfterFrameShow. The index MaxFrameIndex - 2 is
 // the closing page: the array's last frame across the whole window and a
 // Finish button.
+#include <algorithm>
 #include <utility>
 
 #include "wizard/late.hpp"
@@ -19,6 +20,9 @@ namespace {
 constexpr double kStepAllowance = 450;
 
 constexpr Integer kBorderNone = 0;
+
+// The longest chain of hand-overs one show may start.
+constexpr size_t kMaxHandOvers = 32;
 
 // The Integer a handler left in a by-reference argument; a value that is no
 // Integer could not have been stored in the caller's variable, which keeps
@@ -75,7 +79,12 @@ ObjectRef clsQuiborWizardA::FrameElement(Integer index) { return late::Element(f
 // Hides frames 0 to MaxFrameIndex; frames above are left alone, and a frame
 // that is missing or no control is skipped.
 void clsQuiborWizardA::HideAllFrames() {
-    for (int i = 0; i <= max_frame_index_; ++i) {
+    if (!frame_object_) return;  // every element would fail
+    // No element lies past the array's UBound: the array is asked once
+    // rather than failing once per missing element.
+    int last = max_frame_index_;
+    Step([&] { last = std::min<int>(last, late::GetInteger(frame_object_, u"UBound")); });
+    for (int i = 0; i <= last; ++i) {
         Step([&] { late::Let(FrameElement(static_cast<Integer>(i)), u"Visible", kFalse); });
     }
 }
@@ -92,12 +101,22 @@ void clsQuiborWizardA::EnableVisibleButton(Held which) {
     });
 }
 
+void clsQuiborWizardA::HandOverTo(bool to_last, Integer from, std::vector<HandOver>& chain) {
+    const HandOver step{to_last, from};
+    if (chain.size() >= kMaxHandOvers || std::find(chain.begin(), chain.end(), step) != chain.end()) return;
+    chain.push_back(step);
+    hand_over_chain_ = &chain;
+    if (to_last) {
+        ShowLastFrame();
+    } else {
+        ShowFirstFrame();
+    }
+    hand_over_chain_ = nullptr;
+}
+
 void clsQuiborWizardA::ShowFrame(Integer& index) {
-    // A show that ran past either end hands over to the last or the first
-    // step. That show does not hand over again: with no steps at all
-    // (MaxFrameIndex below 0), or a host that keeps moving Index out of
-    // range, the two would otherwise call each other without end.
-    const bool handed_over = std::exchange(handing_over_, false);
+    std::vector<HandOver> chain;
+    if (hand_over_chain_) chain = std::move(*std::exchange(hand_over_chain_, nullptr));
 
     current_frame_ = index;
     Integer cancel = 0;
@@ -113,21 +132,13 @@ void clsQuiborWizardA::ShowFrame(Integer& index) {
 
     HideAllFrames();
     if (index > max_frame_index_) {
-        if (!handed_over) {
-            handing_over_ = true;
-            ShowLastFrame();
-            handing_over_ = false;
-        }
+        HandOverTo(true, index, chain);
         SetButtonEnabled(kNextFrameButton, false);
         SetButtonEnabled(kLastFrameButton, false);
         return;
     }
     if (index < 0) {
-        if (!handed_over) {
-            handing_over_ = true;
-            ShowFirstFrame();
-            handing_over_ = false;
-        }
+        HandOverTo(false, index, chain);
         SetButtonEnabled(kFirstFrameButton, false);
         SetButtonEnabled(kPreviousFrameButton, false);
         return;

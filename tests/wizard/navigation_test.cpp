@@ -174,8 +174,8 @@ TEST(WizardNavigation, OneFrameOnly) {
 }
 
 // With no step at all (MaxFrameIndex below 0) a show past one end would
-// hand over to the other end and back without end; the wizard hands over
-// once and then stops with the navigation buttons disabled.
+// hand over to the other end and back without end; the chain stops where a
+// hand-over repeats, with the navigation buttons disabled.
 TEST(WizardNavigation, NegativeMaxFrameIndexEndsWithEveryNavigationButtonDisabled) {
     WizardWorld w;
     w.wizard->let_MaxFrameIndex(-5);
@@ -183,8 +183,8 @@ TEST(WizardNavigation, NegativeMaxFrameIndexEndsWithEveryNavigationButtonDisable
     w.wizard->let_ShowLastFrameButton(kTrue);
     w.wizard->let_KeyPreview(kTrue);
     EXPECT_EQ(w.wizard->Create(), 0);
-    EXPECT_THAT(w.TakeLog(), ElementsAre("BeforeFrameShow(0,0)", "BeforeFrameShow(-5,0)"));
-    EXPECT_EQ(w.wizard->get_CurrentFrame(), -5);
+    EXPECT_THAT(w.TakeLog(), ElementsAre("BeforeFrameShow(0,0)", "BeforeFrameShow(-5,0)", "BeforeFrameShow(0,0)"));
+    EXPECT_EQ(w.wizard->get_CurrentFrame(), 0);
     for (const ObjectRef& button : {w.First(), w.Previous(), w.Next(), w.Last()})
         EXPECT_FALSE(GetFlag(button, u"Enabled"));
     EXPECT_TRUE(GetFlag(w.Cancel(), u"Enabled"));
@@ -193,24 +193,81 @@ TEST(WizardNavigation, NegativeMaxFrameIndexEndsWithEveryNavigationButtonDisable
 
     // The page keys ignore the buttons' states and still end.
     ASSERT_TRUE(w.User().KeyDown(w.form, 33));
-    EXPECT_THAT(w.TakeLog(), ElementsAre("BeforeFrameShow(-4,0)", "BeforeFrameShow(-5,0)"));
-    ASSERT_TRUE(w.User().KeyDown(w.form, 34));
-    EXPECT_THAT(w.TakeLog(), ElementsAre("BeforeFrameShow(-6,0)", "BeforeFrameShow(0,0)"));
+    EXPECT_THAT(w.TakeLog(), ElementsAre("BeforeFrameShow(1,0)", "BeforeFrameShow(-5,0)", "BeforeFrameShow(0,0)",
+                                         "BeforeFrameShow(-5,0)"));
 }
 
-// A host that keeps moving Index out of range gets one hand-over, not an
-// endless one.
-TEST(WizardNavigation, HostMovingIndexOutOfRangeEveryTimeStillEnds) {
+// Finite chains of hand-overs run to their end; an endless one (a host
+// that keeps moving Index out of range) stops where it repeats.
+TEST(WizardNavigation, HandOversRunUntilTheyRepeat) {
+    struct Row {
+        const char* name;
+        std::function<void(Integer&, int&)> handler;  // Index, events seen so far
+        Long request;
+        std::vector<std::string> log;
+        Integer current;
+        std::vector<int> visible;
+    };
+    const Row rows[] = {
+        {"EndToEndOnce",
+         [](Integer& index, int& seen) {
+             if (index == 4 && seen++ == 0) index = -1;
+         },
+         9,
+         {"BeforeFrameShow(9,0)", "BeforeFrameShow(-1,0)", "BeforeFrameShow(0,0)", "AfterFrameShow(0)"},
+         0,
+         {0}},
+        {"AlwaysPastTheEnd",
+         [](Integer& index, int&) { index = 100; },
+         1,
+         {"BeforeFrameShow(100,0)", "BeforeFrameShow(100,0)"},
+         4,
+         {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WizardWorld w(5);
+        w.wizard->let_MaxFrameIndex(4);
+        w.wizard->Create();
+        int seen = 0;
+        w.on_event = [&](const std::string& name, std::span<Variant> args) {
+            if (name != "BeforeFrameShow") return;
+            Integer index = VariantToInteger(args[0]);
+            row.handler(index, seen);
+            args[0].Assign(Variant(index));
+        };
+        w.TakeLog();
+        Long request = row.request;
+        w.wizard->GoToFrame(request);
+        EXPECT_EQ(w.TakeLog(), row.log);
+        EXPECT_EQ(w.wizard->get_CurrentFrame(), row.current);
+        EXPECT_EQ(w.VisibleFrames(), row.visible);
+    }
+}
+
+// GoToFrame does not assign its argument: a handler's assignment to the
+// caller's variable during the call stands.
+TEST(WizardNavigation, GoToFrameLeavesTheCallersVariableToTheHandler) {
     WizardWorld w;
     w.wizard->Create();
-    w.on_event = [](const std::string& name, std::span<Variant> args) {
-        if (name == "BeforeFrameShow") args[0].Assign(Integer(100));
+    Variant k(Long{3});
+    w.on_event = [&](const std::string& name, std::span<Variant>) {
+        if (name == "BeforeFrameShow") k = Variant(Long{99});
     };
-    w.TakeLog();
-    w.wizard->ShowNextFrame();
-    EXPECT_THAT(w.TakeLog(), ElementsAre("BeforeFrameShow(100,0)", "BeforeFrameShow(100,0)"));
-    EXPECT_EQ(w.wizard->get_CurrentFrame(), 5);
-    EXPECT_FALSE(GetFlag(w.Next(), u"Enabled"));
+    Variant args[1] = {Variant::ByRef(k)};
+    w.wizard->Invoke(w.wizard->GetIdOfName(u"GoToFrame"), kInvokeMethod, args);
+    EXPECT_EQ(k, Variant(Long{99}));
+    EXPECT_EQ(w.wizard->get_CurrentFrame(), 3);
+}
+
+// Steps the array does not hold are skipped, however many there are.
+TEST(WizardNavigation, MaxFrameIndexFarPastTheArray) {
+    WizardWorld w(3);
+    w.wizard->Create();
+    w.wizard->let_MaxFrameIndex(32767);
+    Long one = 1;
+    w.wizard->GoToFrame(one);
+    EXPECT_THAT(w.VisibleFrames(), ElementsAre(1));
 }
 
 // --- BeforeFrameShow: Cancel and Index
