@@ -30,7 +30,8 @@ public:
     Variant Invoke(DispId id, uint16_t flags, std::span<Variant> args) override;
 
     Form* OwningForm() noexcept override { return this; }
-    bool ReachableByUser() const override { return Enabled(); }
+    // Only a form on the screen takes input: loaded, visible and enabled.
+    bool ReachableByUser() const override { return visible_ && Enabled(); }
     bool IsContainer() const noexcept override { return true; }
     CoordinateSpace ChildSpace() const override;
 

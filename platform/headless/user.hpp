@@ -2,9 +2,10 @@
 // person at the screen would produce them, answers to modal dialogs and
 // message boxes.
 //
-// An action reaches a control only when the control and every container up
-// to its form are visible and enabled, and no other form's modal dialog is
-// open; otherwise nothing happens and the action answers false. An action
+// An action reaches a control only when its form is loaded and shown, the
+// form, the control and every container between them are visible and
+// enabled, and no other form's modal dialog is open; otherwise nothing
+// happens and the action answers false. An action
 // on a control that can hold the focus moves the focus there first
 // (LostFocus, GotFocus). A handler's error propagates to the caller of the
 // action.

@@ -50,6 +50,36 @@ TEST_F(UserTest, AControlInsideAHiddenOrDisabledContainerIsOutOfReach) {
     EXPECT_TRUE(user.Click(button));
 }
 
+// Only a form on the screen takes input: not one never shown, hidden or
+// unloaded, nor the keys sent to it.
+TEST(UserReach, AFormThatIsNotShownIsOutOfReach) {
+    const struct {
+        const char* name;
+        void (*state)(Form&);
+        bool reached;
+    } rows[] = {
+        {"NeverShown", [](Form&) {}, false},
+        {"Loaded", [](Form& f) { f.Load(); }, false},
+        {"Shown", [](Form& f) { f.Show(); }, true},
+        {"Hidden", [](Form& f) { f.Show(), f.Hide(); }, false},
+        {"Unloaded", [](Form& f) { f.Show(), f.Unload(); }, false},
+        {"ShownAgain", [](Form& f) { f.Show(), f.Unload(), f.Show(); }, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        HeadlessRuntime runtime;
+        Ref<Form> form = runtime.AddForm(u"frmOther");
+        Ref<CommandButton> button = form->Add<CommandButton>(u"cmdGo");
+        auto log = std::make_shared<Log>();
+        Listen(button, log, "cmdGo");
+        row.state(*form);
+        log->clear();
+        EXPECT_EQ(runtime.ScriptedUser().Click(button), row.reached);
+        EXPECT_EQ(runtime.ScriptedUser().KeyDown(form, 13), row.reached);
+        EXPECT_EQ(log->empty(), !row.reached);
+    }
+}
+
 TEST_F(UserTest, DoubleClickSendsTheMouseAndClickEventsInTheRuntimesOrder) {
     Ref<Label> title = form->Add<Label>(u"lblTitle");
     title->Move(0, 0, 2000, 300);
