@@ -1,5 +1,7 @@
 #include "platform/sim/sim_text.hpp"
 
+#include <unicode/uchar.h>
+
 namespace quibor15::sim {
 
 namespace {
@@ -41,7 +43,9 @@ String LowerText(std::u16string_view text) {
 bool EqualsIgnoreCase(std::u16string_view a, std::u16string_view b) noexcept {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (UpperChar(a[i]) != UpperChar(b[i])) return false;
+        // Simple case folding pairs each letter of a code page with its
+        // other case, Š/š and Ÿ/ÿ of Windows-1252 included.
+        if (u_foldCase(a[i], U_FOLD_CASE_DEFAULT) != u_foldCase(b[i], U_FOLD_CASE_DEFAULT)) return false;
     }
     return true;
 }

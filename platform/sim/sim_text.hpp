@@ -17,6 +17,8 @@ char16_t LowerChar(char16_t c) noexcept;
 String UpperText(std::u16string_view text);
 String LowerText(std::u16string_view text);
 
+// Comparison without case for the list-box searches: by simple case
+// folding, so the letters of every code page pair with their other case.
 bool EqualsIgnoreCase(std::u16string_view a, std::u16string_view b) noexcept;
 bool StartsWithIgnoreCase(std::u16string_view text, std::u16string_view prefix) noexcept;
 

@@ -18,7 +18,7 @@ protected:
         form = MakeRef<FakeControl>();
         combo = MakeRef<FakeControl>();
         combo->is_list = true;
-        combo->items = {u"Apple", u"Apricot", u"Banana", u"\u00C9clair"};
+        combo->items = {u"Apple", u"Apricot", u"Banana", u"\u00C9clair", u"\u0160ibenik \u0152uvre \u017D\u0178"};
         text_box = MakeRef<FakeControl>();
         win.SetWindowResolver([this](Handle h) -> ObjectRef {
             if (h == kForm) return ObjectRef(form);
@@ -37,16 +37,19 @@ TEST_F(HostWindows, FindStringSearchesTheComboListWithoutCase) {
         const char16_t* text;
         int32_t index;
     } cases[] = {
-        {-1, u"ap", 0},                                       // the first item that begins with the text
-        {-1, u"AP", 0},                                       // case does not matter
-        {-1, u"apr", 1},     {-1, u"b", 2}, {-1, u"ax", -1},  // CB_ERR
-        {-1, u"", 0},                                         // every item begins with the empty text
-        {0, u"ap", 1},                                        // the search starts after wParam
-        {1, u"ap", 0},                                        // and wraps round to the top
-        {2, u"banana", 2},                                    // back to the start item itself
-        {7, u"ap", 0},                                        // an index past the end searches the whole list
-        {-1, u"\u00E9c", 3},                                  // Latin-1 letters fold too
-        {-1, u"Apples", -1},                                  // the text must not be longer than the item
+        {-1, u"ap", 0},  // the first item that begins with the text
+        {-1, u"AP", 0},  // case does not matter
+        {-1, u"apr", 1},
+        {-1, u"b", 2},
+        {-1, u"ax", -1},                                   // CB_ERR
+        {-1, u"", 0},                                      // every item begins with the empty text
+        {0, u"ap", 1},                                     // the search starts after wParam
+        {1, u"ap", 0},                                     // and wraps round to the top
+        {2, u"banana", 2},                                 // back to the start item itself
+        {7, u"ap", 0},                                     // an index past the end searches the whole list
+        {-1, u"\u00E9c", 3},                               // Latin-1 letters fold too
+        {-1, u"\u0161ibenik \u0153uvre \u017E\u00FF", 4},  // and the code page's others
+        {-1, u"Apples", -1},                               // the text must not be longer than the item
     };
     for (const auto& c : cases) {
         EXPECT_EQ(win.SendMessageTextA(kCombo, cb::kFindString, c.start, c.text), c.index)
