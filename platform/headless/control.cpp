@@ -1,6 +1,7 @@
 #include "platform/headless/control.hpp"
 
 #include <array>
+#include <cmath>
 
 #include "platform/headless/control_array.hpp"
 #include "platform/headless/desktop.hpp"
@@ -85,16 +86,17 @@ void Control::SetWidth(Single width) { Move(Left(), Top(), width); }
 void Control::SetHeight(Single height) { Move(Left(), Top(), Width(), height); }
 
 void Control::Move(double left, std::optional<double> top, std::optional<double> width, std::optional<double> height) {
+    // Geometry is kept in whole twips, as the runtime keeps it.
     CoordinateSpace s = ContainerSpace();
     Bounds b = bounds_;
-    b.left = s.ToTwipsX(left);
-    if (top) b.top = s.ToTwipsY(*top);
+    b.left = std::round(s.ToTwipsX(left));
+    if (top) b.top = std::round(s.ToTwipsY(*top));
     if (width) {
-        b.width = s.WidthToTwips(*width);
+        b.width = std::round(s.WidthToTwips(*width));
         CheckSize(b.width);
     }
     if (height) {
-        b.height = s.HeightToTwips(*height);
+        b.height = std::round(s.HeightToTwips(*height));
         CheckSize(b.height);
     }
     ApplyBounds(b, false);

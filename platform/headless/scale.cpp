@@ -6,25 +6,27 @@ namespace quibor15::headless {
 
 namespace {
 
-// Twips per unit of the fixed modes (pixels come from the screen).
-double TwipsPerUnit(Integer mode, bool vertical, double tpp) {
+// How many twips a number of units of a fixed mode spans (pixels come
+// from the screen).
+struct UnitRatio {
+    double units = 1, twips = 1;
+};
+UnitRatio RatioOf(Integer mode, bool vertical, double tpp) {
     switch (mode) {
-        case scale_mode::kTwips:
-            return 1.0;
         case scale_mode::kPoints:
-            return 20.0;
+            return {1, 20};
         case scale_mode::kPixels:
-            return tpp;
+            return {1, tpp};
         case scale_mode::kCharacters:
-            return vertical ? 240.0 : 120.0;
+            return {1, vertical ? 240.0 : 120.0};
         case scale_mode::kInches:
-            return 1440.0;
+            return {1, 1440};
         case scale_mode::kMillimetres:
-            return 1440.0 / 25.4;
+            return {25.4, 1440};
         case scale_mode::kCentimetres:
-            return 1440.0 / 2.54;
+            return {2.54, 1440};
         default:
-            return 1.0;
+            return {1, 1};
     }
 }
 
@@ -55,15 +57,20 @@ CoordinateSpace ScaleSpace::Space(double client_width, double client_height, dou
         s.origin_y = top_;
         // An empty client area maps nothing; keep the conversion invertible.
         bool wide = client_width > 0, tall = client_height > 0;
-        s.units_x = wide ? width_ / client_width : 1.0;
-        s.units_y = tall ? height_ / client_height : 1.0;
-        s.twips_x = wide ? client_width / width_ : 1.0;
-        s.twips_y = tall ? client_height / height_ : 1.0;
+        if (wide) {
+            s.units_x = width_;
+            s.twips_x = client_width;
+        }
+        if (tall) {
+            s.units_y = height_;
+            s.twips_y = client_height;
+        }
     } else {
-        s.twips_x = TwipsPerUnit(mode_, false, tpp_x);
-        s.twips_y = TwipsPerUnit(mode_, true, tpp_y);
-        s.units_x = 1.0 / s.twips_x;
-        s.units_y = 1.0 / s.twips_y;
+        const UnitRatio x = RatioOf(mode_, false, tpp_x), y = RatioOf(mode_, true, tpp_y);
+        s.units_x = x.units;
+        s.twips_x = x.twips;
+        s.units_y = y.units;
+        s.twips_y = y.twips;
     }
     return s;
 }

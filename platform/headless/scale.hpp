@@ -21,24 +21,24 @@ inline constexpr Integer kCentimetres = 7;
 }  // namespace scale_mode
 
 // A container's coordinate system at one moment: the scale and the client
-// area it maps.
+// area it maps. A length of `units_*` units spans `twips_*` twips; each
+// conversion multiplies before it divides, so a value that lies on a whole
+// twip comes back exactly as it was set.
 struct CoordinateSpace {
     Integer mode = scale_mode::kTwips;
     double origin_x = 0, origin_y = 0;  // ScaleLeft, ScaleTop
-    double units_x = 1, units_y = 1;    // units per twip
-    // Twips per unit, computed on their own rather than as 1 / units, so
-    // that a length in units converts to the twips it came from.
+    double units_x = 1, units_y = 1;
     double twips_x = 1, twips_y = 1;
     double client_width = 0, client_height = 0;  // twips
 
-    double ToUnitsX(double twips) const noexcept { return origin_x + twips * units_x; }
-    double ToUnitsY(double twips) const noexcept { return origin_y + twips * units_y; }
-    double ToTwipsX(double units) const noexcept { return (units - origin_x) * twips_x; }
-    double ToTwipsY(double units) const noexcept { return (units - origin_y) * twips_y; }
-    double WidthToUnits(double twips) const noexcept { return twips * units_x; }
-    double HeightToUnits(double twips) const noexcept { return twips * units_y; }
-    double WidthToTwips(double units) const noexcept { return units * twips_x; }
-    double HeightToTwips(double units) const noexcept { return units * twips_y; }
+    double ToUnitsX(double twips) const noexcept { return origin_x + WidthToUnits(twips); }
+    double ToUnitsY(double twips) const noexcept { return origin_y + HeightToUnits(twips); }
+    double ToTwipsX(double units) const noexcept { return WidthToTwips(units - origin_x); }
+    double ToTwipsY(double units) const noexcept { return HeightToTwips(units - origin_y); }
+    double WidthToUnits(double twips) const noexcept { return twips * units_x / twips_x; }
+    double HeightToUnits(double twips) const noexcept { return twips * units_y / twips_y; }
+    double WidthToTwips(double units) const noexcept { return units * twips_x / units_x; }
+    double HeightToTwips(double units) const noexcept { return units * twips_y / units_y; }
 };
 
 // The scale a form or picture box keeps: one of the fixed modes, or a user

@@ -143,6 +143,36 @@ TEST(FormScale, UserScaleMapsItsUnitsOntoTheClientAreaAndKeepsThemOnResize) {
     EXPECT_EQ(label->Left(), 2000);
 }
 
+// A position or size set in a user scale reads back exactly as set when
+// it lies on a whole twip.
+TEST(FormScale, UserScaleRoundTripsGiveBackWhatWasSet) {
+    const struct {
+        double left, top, width, height;  // the user scale
+        double x, y, w, h;                // set, and read back
+    } rows[] = {
+        {0, 0, 3255, 2835, 0, 0, 3255, 2835},
+        {-200, 0, 843, 663, 0, 0, 843, 663},
+        {10, -7, 3, 7, 10, 0, 1, 7},
+        {-20, 10, 100, 50, 0, 20, 20, 10},
+    };
+    for (const auto& row : rows) {
+        HeadlessRuntime runtime;
+        Ref<Form> form = runtime.AddForm(u"frmMain");
+        form->SetBorderStyle(0);
+        form->Move(0, 0, 4215, 3315);
+        form->SetScaleLeft(row.left);
+        form->SetScaleTop(row.top);
+        form->SetScaleWidth(row.width);
+        form->SetScaleHeight(row.height);
+        Ref<CommandButton> button = form->Add<CommandButton>(u"cmdOne");
+        button->Move(row.x, row.y, row.w, row.h);
+        EXPECT_EQ(button->Left(), static_cast<Single>(row.x));
+        EXPECT_EQ(button->Top(), static_cast<Single>(row.y));
+        EXPECT_EQ(button->Width(), static_cast<Single>(row.w));
+        EXPECT_EQ(button->Height(), static_cast<Single>(row.h));
+    }
+}
+
 TEST(FormEvents, ResizeFollowsSizeChangesOfALoadedForm) {
     HeadlessRuntime runtime;
     Ref<Form> form = runtime.AddForm(u"frmMain");
