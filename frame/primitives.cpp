@@ -216,6 +216,15 @@ Integer AnsiCode(std::u16string_view text, const AnsiCodePage& code_page) {
     return static_cast<Integer>(static_cast<uint16_t>(lead * 256 + trail));
 }
 
+String FolderPrefix(std::u16string_view folder) {
+    String prefix(folder);
+    if (!folder.empty() && (folder.back() == u'\\' || folder.back() == u'/')) return prefix;
+    const bool windows_style =
+        folder.find(u'\\') != std::u16string_view::npos && folder.find(u'/') == std::u16string_view::npos;
+    prefix += windows_style ? u'\\' : u'/';
+    return prefix;
+}
+
 String TrimBlanks(std::u16string_view text) {
     size_t first = 0, last = text.size();
     while (first < last && IsBlank(text[first])) ++first;

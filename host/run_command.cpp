@@ -115,7 +115,7 @@ int RunScriptCommand(std::span<const std::string> args, std::ostream& out, std::
 
     script::RunOutcome outcome;
     try {
-        World world(out);
+        World world(out, (ec ? std::filesystem::path(path) : full).parent_path().u16string());
         if (snapshots) world.Runtime().Desk().SetFormWatcher(SnapshotWriter(*snapshots));
         world.SetErrorStream(err);
         script::Interpreter interp(program, world);

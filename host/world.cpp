@@ -1,8 +1,10 @@
 #include "host/world.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <filesystem>
 #include <thread>
 
 #include "host/script/script_error.hpp"
@@ -31,22 +33,36 @@ SystemTime SystemTimeOf(const DateParts& p) {
 
 }  // namespace
 
-World::World(std::ostream& out)
+World::World(std::ostream& out, String app_folder)
     : out_(out),
       code_page_(MakeAnsiCodePage(1252)),
       locales_(std::make_shared<icu_backend::IcuLocaleDatabase>()),
       windows_(std::make_shared<sim::SimWindows>()) {
+    // A real folder, so that what a script writes beside the component
+    // (its manifest) lands somewhere.
+    if (app_folder.empty()) {
+        std::error_code ec;
+        app_folder = std::filesystem::current_path(ec).u16string();
+    }
     headless::HeadlessRuntime::Options options;
-    const String module = sim::SimWindows::DefaultLibraryModulePath();
-    options.app_path = module.substr(0, module.find_last_of(u'\\'));
+    options.app_path = app_folder;
     options.code_page = code_page_;
     runtime_ = std::make_shared<headless::HeadlessRuntime>(options);
     windows_->SetCodePage(code_page_);
     windows_->SetLocaleDatabase(locales_);
-    windows_->AddLibraryModule();
+    windows_->AddLibraryModule(FolderPrefix(app_folder) + options.exe_name + u".dll");
     windows_->SetWindowResolver(runtime_->WindowResolver());
+    MatchPrimaryMonitor(*windows_, *runtime_);
     context_ = std::make_shared<Context>(runtime_, windows_);
     library_ = std::make_unique<Library>(context_);
+}
+
+void MatchPrimaryMonitor(sim::SimWindows& windows, headless::HeadlessRuntime& runtime) {
+    constexpr int32_t kTaskbarPixels = 40;
+    const headless::ScreenMetrics& screen = *runtime.Desk().Metrics();
+    const int32_t width = screen.width_pixels, height = screen.height_pixels;
+    windows.ClearMonitors();
+    windows.AddMonitor(Rect{0, 0, width, height}, Rect{0, 0, width, std::max(0, height - kTaskbarPixels)});
 }
 
 World::~World() {
@@ -120,6 +136,8 @@ Date World::Now() {
     const double seconds = std::floor(runtime_->SecondsSinceMidnight());
     return Date{day + seconds / 86400.0};
 }
+
+double World::SecondsSinceMidnight() { return runtime_->SecondsSinceMidnight(); }
 
 const AnsiCodePage& World::CodePage() { return *code_page_; }
 

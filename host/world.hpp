@@ -19,8 +19,10 @@ namespace quibor15::host {
 
 class World final : public script::ScriptHost {
 public:
-    // Standard output of the script goes to `out` as UTF-8.
-    explicit World(std::ostream& out);
+    // Standard output of the script goes to `out` as UTF-8. App.Path is
+    // `app_folder` (the current directory when empty), and the library's
+    // module file lies there.
+    explicit World(std::ostream& out, String app_folder = {});
     ~World() override;
     World(const World&) = delete;
     World& operator=(const World&) = delete;
@@ -41,6 +43,7 @@ public:
     void WriteLine(std::u16string_view line) override;
     ObjectRef CreateObject(std::u16string_view progid) override;
     Date Now() override;
+    double SecondsSinceMidnight() override;
     const AnsiCodePage& CodePage() override;
     int32_t MessageBox(const String& prompt, int32_t flags, const String& title) override;
     std::optional<String> LocaleInfo(uint32_t lctype) override;
@@ -73,6 +76,10 @@ private:
     std::shared_ptr<FormList> host_forms_ = std::make_shared<FormList>();
     std::unordered_map<int32_t, NumberFormat> number_formats_;  // by LCID
 };
+
+// Makes the simulated Windows' desktop one monitor of the screen's size in
+// pixels, the work area above a 40-pixel taskbar: one consistent machine.
+void MatchPrimaryMonitor(sim::SimWindows& windows, headless::HeadlessRuntime& runtime);
 
 // The script-visible objects of the world (world_objects.cpp).
 ObjectRef MakeFormsObject(World& world);

@@ -282,16 +282,21 @@ public:
                 }
                 runtime_->SetScreen(ToLong(width / tx), ToLong(height / ty), tx, ty);
                 win.SetTwipsPerPixel(tx);
+                // The monitor follows the screen until the script lays out
+                // monitors of its own.
+                if (!monitors_staged_) MatchPrimaryMonitor(win, *runtime_);
                 return Variant();
             }
             case kClearMonitors:
                 ExpectArgs(args, 0, 0);
                 win.ClearMonitors();
+                monitors_staged_ = true;
                 return Variant();
             case kAddMonitor: {
                 if (args.size() != 4 && args.size() != 8) RaiseRuntimeError(rt::kWrongArgumentCount);
                 const Rect rect = RectArg(args, 0);
                 const Rect work = args.size() == 8 ? RectArg(args, 4) : rect;
+                monitors_staged_ = true;
                 return Variant(static_cast<Long>(win.AddMonitor(rect, work)));
             }
             case kMciReply: {
@@ -411,6 +416,7 @@ private:
     std::shared_ptr<sim::SimWindows> windows_;
     std::shared_ptr<icu_backend::IcuLocaleDatabase> locales_;
     bool version_fails_ = false;
+    bool monitors_staged_ = false;  // ClearMonitors or AddMonitor was called
 };
 
 }  // namespace

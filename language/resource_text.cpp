@@ -128,17 +128,7 @@ String LibraryModulePath(HostRuntime& host) {
     const ObjectRef app = host.App();
     const String folder = VariantToString(LateGet(app, u"Path"));
     const String name = VariantToString(LateGet(app, u"EXEName"));
-    // App.Path has no trailing separator except at a root ("C:\", "/"). The
-    // separator follows the folder's own style: a folder written with
-    // backslashes (a Windows path, as a simulated host reports it) gets a
-    // backslash, any other folder the POSIX slash of this platform.
-    String path = folder;
-    const bool ends_with_separator = !folder.empty() && (folder.back() == u'\\' || folder.back() == u'/');
-    if (!ends_with_separator) {
-        const bool windows_style = folder.find(u'\\') != String::npos && folder.find(u'/') == String::npos;
-        path += windows_style ? u'\\' : u'/';
-    }
-    return path + name + u".dll";
+    return FolderPrefix(folder) + name + u".dll";
 }
 
 }  // namespace quibor15

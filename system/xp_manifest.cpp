@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "quibor15/convert.hpp"
+#include "quibor15/primitives.hpp"
 
 namespace quibor15 {
 
@@ -68,12 +69,12 @@ Integer clsQuiborWUIXPManifestA::get_intVer_minor() { return ver_minor_; }
 void clsQuiborWUIXPManifestA::let_intVer_minor(Integer value) { ver_minor_ = value; }
 
 String clsQuiborWUIXPManifestA::OwnManifestPath() {
-    return AppText(Host(), u"Path") + kFolderSeparator + AppText(Host(), u"EXEName") + kManifestSuffix;
+    return FolderPrefix(AppText(Host(), u"Path")) + AppText(Host(), u"EXEName") + kManifestSuffix;
 }
 
 Boolean clsQuiborWUIXPManifestA::MakeMANIFESTfile(String& sPathWithSlash) {
     try {
-        if (sPathWithSlash.empty()) sPathWithSlash = AppText(Host(), u"Path") + kFolderSeparator;
+        if (sPathWithSlash.empty()) sPathWithSlash = FolderPrefix(AppText(Host(), u"Path"));
         // The folder is taken as given: without its trailing separator the
         // component's name runs on from the folder's last name.
         const String path = sPathWithSlash + AppText(Host(), u"EXEName") + kManifestSuffix;

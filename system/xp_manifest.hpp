@@ -16,13 +16,6 @@ class clsQuiborWUIXPManifestA final : public _clsQuiborWUIXPManifestA {
 public:
     using _clsQuiborWUIXPManifestA::_clsQuiborWUIXPManifestA;
 
-    // The folder separator added after App.Path: the platform's own, so a
-    // Windows build writes "\" as its callers expect.
-#ifdef _WIN32
-    static constexpr char16_t kFolderSeparator[] = u"\\";
-#else
-    static constexpr char16_t kFolderSeparator[] = u"/";
-#endif
     // What follows the component's name in the manifest's file name.
     static constexpr char16_t kManifestSuffix[] = u".exe.MANIFEST";
 

@@ -69,9 +69,9 @@ Variant TimeFn(Interpreter& in, Args) {
     const double serial = in.Host().Now().serial;
     return Variant(Date{serial - std::floor(serial)});
 }
+// Seconds since midnight to the hundredth.
 Variant TimerFn(Interpreter& in, Args) {
-    const double serial = in.Host().Now().serial;
-    return Variant(static_cast<Single>((serial - std::floor(serial)) * 86400.0));
+    return Variant(static_cast<Single>(std::floor(in.Host().SecondsSinceMidnight() * 100.0) / 100.0));
 }
 
 const Builtin kTable[] = {

@@ -3,6 +3,7 @@
 // clock, the ANSI code page and message boxes.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -35,6 +36,11 @@ public:
     virtual ObjectRef CreateObject(std::u16string_view progid) = 0;
     // The local date and time.
     virtual Date Now() = 0;
+    // The local time of day in seconds, with fractions (Timer).
+    virtual double SecondsSinceMidnight() {
+        const double serial = Now().serial;
+        return (serial - std::floor(serial)) * 86400.0;
+    }
     virtual const AnsiCodePage& CodePage() = 0;
     // A modal message box; returns the button pressed.
     virtual int32_t MessageBox(const String& prompt, int32_t flags, const String& title) = 0;

@@ -59,6 +59,12 @@ String TrimBlanks(std::u16string_view text);
 String TrimTrailingBlanks(std::u16string_view text);
 String TrimLeadingBlanks(std::u16string_view text);
 
+// A folder (App.Path, which has no trailing separator except at a root) as
+// the start of a path inside it: a separator is added unless it ends with
+// one, in the folder's own style: a backslash for a folder written with
+// backslashes only (a Windows path), the slash for any other.
+String FolderPrefix(std::u16string_view folder);
+
 // 1-based position of sought in text at or after start, or 0; error 5 for a
 // start below 1. An empty sought text is found at start (when start is
 // within the text + 1).

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
+#include "host/script/parser.hpp"
 #include "quibor15/collection.hpp"
 
 namespace quibor15::host {
@@ -88,6 +90,64 @@ TEST(World, AddsControlArraysToAFormsControls) {
     EXPECT_THROW(world.ExtraMember(controls, u"AddArray", kInvokeMethod, no_elements), AutomationError);
     Variant too_few[2] = {Variant(String(u"VB.Label")), Variant(String(u"z"))};
     EXPECT_THROW(world.ExtraMember(controls, u"AddArray", kInvokeMethod, too_few), AutomationError);
+}
+
+// Runs a script in the world; its output, or the error it stopped with.
+std::string Run(World& world, std::u16string_view source) {
+    script::Interpreter interp(script::Parse(String(source)), world);
+    world.Connect(interp);
+    const script::RunOutcome outcome = interp.Run();
+    if (outcome.kind == script::RunOutcome::Kind::Failed) return "error: " + script::ToUtf8(outcome.description);
+    return "";
+}
+
+// The Screen and the primary monitor describe one machine, and SetScreen
+// keeps them so until the script lays out monitors of its own.
+TEST(World, ScreenAndMonitorAgree) {
+    const struct {
+        const char16_t* script;
+        Rect monitor;
+    } rows[] = {
+        {u"", {0, 0, 1024, 768}},
+        {u"Sim.SetScreen 19200, 16200", {0, 0, 1280, 1080}},
+        {u"Sim.SetScreen 12000, 9000, 12", {0, 0, 1000, 750}},
+        {u"Sim.ClearMonitors : Sim.AddMonitor 0, 0, 800, 600 : Sim.SetScreen 19200, 16200", {0, 0, 800, 600}},
+    };
+    for (const auto& row : rows) {
+        std::ostringstream out;
+        World world(out);
+        EXPECT_EQ(Run(world, row.script), "");
+        const auto& monitors = world.Windows().DesktopLayout().Monitors();
+        ASSERT_EQ(monitors.size(), 1u);
+        EXPECT_EQ(monitors[0].rect, row.monitor);
+        if (row.monitor.right == 800) continue;
+        const ObjectRef screen = world.Runtime().Screen();
+        EXPECT_EQ(VariantToDouble(LateGet(screen, u"Width")) / VariantToDouble(LateGet(screen, u"TwipsPerPixelX")),
+                  row.monitor.right);
+    }
+}
+
+// App.Path is a real folder, where a script's manifest lands.
+TEST(World, AppPathIsTheGivenFolderAndTheManifestLandsThere) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quibor15_world_test";
+    std::filesystem::create_directories(folder);
+    std::ostringstream out;
+    World world(out, folder.u16string());
+    EXPECT_EQ(VariantToString(LateGet(world.Runtime().App(), u"Path")), folder.u16string());
+    EXPECT_EQ(Run(world,
+                  u"Set m = CreateObject(\"quibor15.clsQuiborWUIXPManifestA\")\n"
+                  u"If Not m.MakeMANIFESTfile() Then Err.Raise 5\n"
+                  u"If Not m.IsManifestFile Then Err.Raise 5"),
+              "");
+    EXPECT_TRUE(std::filesystem::exists(folder / "quibor15.exe.MANIFEST"));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(World, TimerHasHundredths) {
+    std::ostringstream out;
+    World world(out);
+    world.Runtime().SetClock(3723.456);
+    EXPECT_EQ(Run(world, u"If Timer <> CSng(3723.45) Then Err.Raise 5"), "");
 }
 
 }  // namespace
