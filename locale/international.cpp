@@ -42,6 +42,11 @@ clsQuiborInternationalA::clsQuiborInternationalA(ContextPtr context)
 }
 
 void clsQuiborInternationalA::AddLocale(Long primary, Long sub) {
+    // Primary language 0 names no language and sub-language 0 a language
+    // without its country: a system that answers such an identifier as
+    // valid gives it the data and the abbreviation of a real locale, which
+    // would then be catalogued under the wrong identifier.
+    if (primary == 0 || sub == 0) return;
     const Long lcid = ls::MakeLCID(primary, sub);
     if (IsExcluded(lcid)) return;
     if (Windows().IsValidLocale(lcid, lcflags::kLcidInstalled) != 1) return;

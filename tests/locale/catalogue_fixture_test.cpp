@@ -40,13 +40,27 @@ TEST_F(CatalogueOnFixture, ProbesEveryCandidateInOrder) {
     world.windows->ClearLog();
     world.Catalogue();
     const auto calls = world.windows->Calls(u"IsValidLocale");
-    // 2,121 candidates less the four excluded identifiers.
-    ASSERT_EQ(calls.size(), 2117u);
-    EXPECT_EQ(calls.front().args, (std::vector<String>{u"0x0", u"0x1"}));
-    EXPECT_EQ(calls[1].args, (std::vector<String>{u"0x400", u"0x1"}));
-    EXPECT_EQ(calls[21].args, (std::vector<String>{u"0x1", u"0x1"}));
+    // 100 primary languages with 20 sub-languages each (0 for either names
+    // no locale), less the four excluded identifiers.
+    ASSERT_EQ(calls.size(), 1996u);
+    EXPECT_EQ(calls.front().args, (std::vector<String>{u"0x401", u"0x1"}));
+    EXPECT_EQ(calls[1].args, (std::vector<String>{u"0x801", u"0x1"}));
+    EXPECT_EQ(calls[20].args, (std::vector<String>{u"0x402", u"0x1"}));
     EXPECT_EQ(calls.back().args, (std::vector<String>{u"0x5064", u"0x1"}));
     EXPECT_EQ(world.windows->CallCount(u"GetSystemDefaultLCID"), 1u);
+}
+
+// A platform that answers identifiers with primary language 0 or
+// sub-language 0 as installed (Wine does) gives them a real locale's
+// abbreviation; they are left out, so the real locale keeps its key.
+TEST_F(CatalogueOnFixture, IdentifiersWithoutALanguageOrACountryAreLeftOut) {
+    for (Long lcid : {0x0C00, 0x0009, 0x0409, 0x1000}) Stage(*db_, lcid, u"ENU");
+    db_->SetSystemDefault(0x0409);
+    auto world = FixtureWorld(db_);
+    auto catalogue = world.Catalogue();
+    EXPECT_EQ(CataloguedIds(catalogue), (std::vector<Long>{0x0409}));
+    EXPECT_EQ(Item(catalogue->get_Locales(), Variant(u"ENU"))->get_LCID(), 0x0409);
+    EXPECT_EQ(catalogue->get_SystemDefault()->get_LCID(), 0x0409);
 }
 
 TEST_F(CatalogueOnFixture, ExcludedIdentifiersAreSkippedEvenWhenInstalled) {
