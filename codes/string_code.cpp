@@ -134,8 +134,9 @@ void clsQuiborWUIBCAT175A::let_OutputCode(Variant value) { output_code_ = std::m
 // - any other text that reads as a number in the system format (blanks
 //   around, a decimal separator, "&H"): that number, rounded half away from
 //   zero, padded to thirteen digits;
-// - a text that does not read as a number (a letter or a blank at either
-//   end, for example): j itself, unchanged.
+// - a text that does not read as a number (a letter at either end, for
+//   example; a blank at either end does not stop it reading as one): j
+//   itself, unchanged.
 // The counter is a 16-bit Integer, so Length 32767 overflows (error 6).
 String clsQuiborWUIBCAT175A::GuessInputString() {
     String digits_of_counter;

@@ -29,6 +29,8 @@ String TextBeforeLastChar(std::u16string_view text, char16_t ch) {
 }
 
 String NameWithoutExtension(std::u16string_view name) {
+    // The length is held as 16 bits whether or not the name has a ".".
+    AsInteger(name.size());
     if (name.find(u'.') == std::u16string_view::npos) return String(name);
     return TextBeforeLastChar(name, u'.');
 }

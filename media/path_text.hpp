@@ -17,7 +17,8 @@ String TextAfterLastBackslash(std::u16string_view text);
 String TextBeforeLastChar(std::u16string_view text, char16_t ch);
 
 // A file name without its extension: the text before its last ".", or the
-// whole name when it has no ".".
+// whole name when it has no ".". Error 6 for a name longer than 32767
+// characters, with or without a ".".
 String NameWithoutExtension(std::u16string_view name);
 
 }  // namespace quibor15::media

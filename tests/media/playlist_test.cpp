@@ -148,6 +148,10 @@ TEST(PathText, PositionsBeyondTheSixteenBitRangeOverflow) {
 
     EXPECT_EQ(media::TextBeforeLastChar(String(32765, u'a') + u".x", u'.'), String(32765, u'a'));
     EXPECT_RAISES(6, media::TextBeforeLastChar(String(32768, u'a'), u'.'));
+    // The name rule holds the same length whether or not there is a ".".
+    for (const String& name : {String(33000, u'a'), String(32999, u'a') + u".x"})
+        EXPECT_RAISES(6, media::NameWithoutExtension(name));
+    EXPECT_EQ(media::NameWithoutExtension(String(32767, u'a')), String(32767, u'a'));
 }
 
 TEST(PathText, TextBeforeLastCharAndNamesWithoutExtension) {
