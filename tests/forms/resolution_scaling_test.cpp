@@ -253,7 +253,9 @@ TEST_F(Scaling, AFirstControlWithoutLeftStopsAdjustFormQuietly) {
     form->SetWidth(7680);
     ObjectRef plain(form);
     wui->FormResize(plain);
-    EXPECT_TRUE(Near(BoxOf(*button), {50, 50 * 0.78125, 40, 30 * 0.78125}));
+    // Top and height land between twips (585.94, 351.56) and are kept in
+    // whole ones.
+    EXPECT_TRUE(Near(BoxOf(*button), {50, 586.0 / 15, 40, 352.0 / 15}));
 }
 
 TEST_F(Scaling, ResizeForResolutionPassesTheFirstFailureOnAndStopsThere) {

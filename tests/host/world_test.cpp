@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "host/script/parser.hpp"
+#include "host/script/text.hpp"
 #include "quibor15/collection.hpp"
 
 namespace quibor15::host {
@@ -93,7 +94,7 @@ TEST(World, AddsControlArraysToAFormsControls) {
 }
 
 // Runs a script in the world; its output, or the error it stopped with.
-std::string Run(World& world, std::u16string_view source) {
+std::string RunScript(World& world, std::u16string_view source) {
     script::Interpreter interp(script::Parse(String(source)), world);
     world.Connect(interp);
     const script::RunOutcome outcome = interp.Run();
@@ -116,7 +117,7 @@ TEST(World, ScreenAndMonitorAgree) {
     for (const auto& row : rows) {
         std::ostringstream out;
         World world(out);
-        EXPECT_EQ(Run(world, row.script), "");
+        EXPECT_EQ(RunScript(world, row.script), "");
         const auto& monitors = world.Windows().DesktopLayout().Monitors();
         ASSERT_EQ(monitors.size(), 1u);
         EXPECT_EQ(monitors[0].rect, row.monitor);
@@ -134,10 +135,10 @@ TEST(World, AppPathIsTheGivenFolderAndTheManifestLandsThere) {
     std::ostringstream out;
     World world(out, folder.u16string());
     EXPECT_EQ(VariantToString(LateGet(world.Runtime().App(), u"Path")), folder.u16string());
-    EXPECT_EQ(Run(world,
-                  u"Set m = CreateObject(\"quibor15.clsQuiborWUIXPManifestA\")\n"
-                  u"If Not m.MakeMANIFESTfile() Then Err.Raise 5\n"
-                  u"If Not m.IsManifestFile Then Err.Raise 5"),
+    EXPECT_EQ(RunScript(world,
+                        u"Set m = CreateObject(\"quibor15.clsQuiborWUIXPManifestA\")\n"
+                        u"If Not m.MakeMANIFESTfile() Then Err.Raise 5\n"
+                        u"If Not m.IsManifestFile Then Err.Raise 5"),
               "");
     EXPECT_TRUE(std::filesystem::exists(folder / "quibor15.exe.MANIFEST"));
     std::filesystem::remove_all(folder);
@@ -147,7 +148,7 @@ TEST(World, TimerHasHundredths) {
     std::ostringstream out;
     World world(out);
     world.Runtime().SetClock(3723.456);
-    EXPECT_EQ(Run(world, u"If Timer <> CSng(3723.45) Then Err.Raise 5"), "");
+    EXPECT_EQ(RunScript(world, u"If Timer <> CSng(3723.45) Then Err.Raise 5"), "");
 }
 
 }  // namespace

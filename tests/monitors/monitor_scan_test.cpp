@@ -256,7 +256,8 @@ TEST_F(MonitorWorld, CallersMayPutTheirOwnCollectionInPlace) {
     EXPECT_EQ(RefCast<Collection>(fresh)->Count(), 0);
 
     auto record = MakeRef<clsQuiborMonitorA>(context);
-    EXPECT_RAISES(rt::kTypeMismatch, monitors->set_Monitors(ObjectRef(record)));
+    // Only a collection, as the dispatch checks it.
+    EXPECT_RAISES(rt::kTypeMismatch, LateSet(ObjectRef(monitors), u"Monitors", ObjectRef(record)));
 
     monitors->Refresh();
     EXPECT_EQ(mine->Count(), 0);  // Refresh does not write into the caller's collection
