@@ -35,7 +35,6 @@ SystemTime SystemTimeOf(const DateParts& p) {
 
 World::World(std::ostream& out, String app_folder)
     : out_(out),
-      code_page_(MakeAnsiCodePage(1252)),
       locales_(std::make_shared<icu_backend::IcuLocaleDatabase>()),
       windows_(std::make_shared<sim::SimWindows>()) {
     // A real folder, so that what a script writes beside the component
@@ -44,12 +43,14 @@ World::World(std::ostream& out, String app_folder)
         std::error_code ec;
         app_folder = std::filesystem::current_path(ec).u16string();
     }
+    // One ANSI code page for the whole simulated system, following its
+    // system locale.
+    windows_->SetLocaleDatabase(locales_);
+    code_page_ = windows_->SharedCodePage();
     headless::HeadlessRuntime::Options options;
     options.app_path = app_folder;
     options.code_page = code_page_;
     runtime_ = std::make_shared<headless::HeadlessRuntime>(options);
-    windows_->SetCodePage(code_page_);
-    windows_->SetLocaleDatabase(locales_);
     windows_->AddLibraryModule(FolderPrefix(app_folder) + options.exe_name + u".dll");
     windows_->SetWindowResolver(runtime_->WindowResolver());
     MatchPrimaryMonitor(*windows_, *runtime_);

@@ -21,7 +21,7 @@ String ElementText(const Variant& element) {
 SafeArray SortTexts(WindowsServices& windows, Long lcid, const SafeArray& list, bool ascending, bool ignore_case) {
     if (list.Rank() != 1) RaiseRuntimeError(rt::kSubscriptOutOfRange);
     const uint32_t flags = ignore_case ? lcflags::kNormIgnoreCase : 0;
-    const AnsiCodePage& code_page = windows.CodePage();
+    const bool through_code_page = windows.LocaleTextsCrossCodePage();
 
     // The work copy: a taken entry is overwritten with the empty text, so
     // empty entries of the input never reach the result.
@@ -43,8 +43,10 @@ SafeArray SortTexts(WindowsServices& windows, Long lcid, const SafeArray& list, 
             const int32_t r = windows.CompareStringA(lcid, flags, CutAtNul(work[j]), CutAtNul(work[*best]));
             // Both texts crossed the 8-bit entry point and come back as its
             // conversion left them.
-            work[j] = code_page.RoundTrip(work[j]);
-            work[*best] = code_page.RoundTrip(work[*best]);
+            if (through_code_page) {
+                work[j] = windows.LocaleText(work[j]);
+                work[*best] = windows.LocaleText(work[*best]);
+            }
             if (r == 0) RaiseUnableToSort();
             if ((r == 1 && ascending) || (r == 3 && !ascending)) best = j;
         }

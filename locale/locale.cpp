@@ -98,7 +98,7 @@ String clsQuiborLocaleA::FormatTime(Date& TimeVar, String& TimeFormat) {
     String text = ls::FormatTimeText(Windows(), lcid_, TimeVar, TimeFormat);
     // The picture crossed the 8-bit entry point in the caller's variable and
     // comes back as the conversion left it.
-    TimeFormat = Windows().CodePage().RoundTrip(TimeFormat);
+    TimeFormat = Windows().LocaleText(TimeFormat);
     return text;
 }
 
@@ -229,7 +229,7 @@ String clsQuiborLocaleA::MapCase(uint32_t map_flag, String& input) {
     String mapped = ls::MapTextCase(Windows(), lcid_, map_flag, input);
     // The caller's text crossed the 8-bit entry point and comes back as the
     // conversion left it.
-    input = Windows().CodePage().RoundTrip(input);
+    input = Windows().LocaleText(input);
     return mapped;
 }
 

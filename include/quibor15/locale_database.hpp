@@ -37,6 +37,11 @@ class LocaleDatabase {
 public:
     virtual ~LocaleDatabase() = default;
 
+    // True when the texts are not Windows' own, so that the 8-bit entry
+    // points standing in for the database may pass them as UTF-16 without
+    // loss; a database that stands for a Windows system says false.
+    virtual bool KeepsUnicodeTexts() const { return false; }
+
     // GetSystemDefaultLCID.
     virtual int32_t SystemDefaultLcid() const = 0;
     // IsValidLocale(lcid, LCID_INSTALLED) == 1.

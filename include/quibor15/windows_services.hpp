@@ -73,6 +73,14 @@ public:
 
     // --- the ANSI code page of the system
     virtual const AnsiCodePage& CodePage() const = 0;
+    // Whether the locale entry points below pass texts through CodePage(),
+    // as on Windows. A stand-in whose locale database takes UTF-16 as it is
+    // says false, and its locale texts then lose nothing.
+    virtual bool LocaleTextsCrossCodePage() const { return true; }
+    // A text as it comes back from crossing the locale entry points.
+    String LocaleText(std::u16string_view text) const {
+        return LocaleTextsCrossCodePage() ? CodePage().RoundTrip(text) : String(text);
+    }
 
     // --- locale (kernel)
     virtual int32_t GetSystemDefaultLCID() = 0;

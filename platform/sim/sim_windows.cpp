@@ -26,8 +26,8 @@ String TimeArg(const SystemTime& t) {
 }  // namespace
 
 SimWindows::SimWindows()
-    : code_page_(MakeAnsiCodePage(1252)),
-      locales_(FixtureLocaleDatabase::Standard()),
+    : locales_(FixtureLocaleDatabase::Standard()),
+      code_page_(std::make_shared<SystemCodePage>(locales_)),
       library_path_(DefaultLibraryModulePath()) {
     SetVersion(2, 10, 0, 19045);
     desktop_.AddMonitor(Rect{0, 0, 1920, 1080}, Rect{0, 0, 1920, 1040});
@@ -51,10 +51,10 @@ void SimWindows::ClearLog() {
 
 // --- code page
 
-void SimWindows::SetCodePage(int number) { code_page_ = MakeAnsiCodePage(number); }
+void SimWindows::SetCodePage(int number) { code_page_->Pin(MakeAnsiCodePage(number)); }
 
 void SimWindows::SetCodePage(std::shared_ptr<const AnsiCodePage> code_page) {
-    if (code_page) code_page_ = std::move(code_page);
+    if (code_page) code_page_->Pin(std::move(code_page));
 }
 
 String SimWindows::AnsiPrefix(std::u16string_view text, size_t max_bytes) const {
@@ -76,10 +76,10 @@ String SimWindows::AnsiPrefix(std::u16string_view text, size_t max_bytes) const 
 
 int32_t SimWindows::DeliverText(const std::optional<String>& text, String& out, int32_t buffer_chars) const {
     if (!text || buffer_chars < 0) return 0;
-    const int32_t needed = static_cast<int32_t>(AnsiBytes(*text)) + 1;
+    const int32_t needed = static_cast<int32_t>(LocaleUnits(*text)) + 1;
     if (buffer_chars == 0) return needed;  // a size query writes nothing
     if (needed > buffer_chars) return 0;   // ERROR_INSUFFICIENT_BUFFER
-    out = Ansi(*text);
+    out = LocaleText(*text);
     return needed;
 }
 
@@ -94,7 +94,9 @@ void SimWindows::WriteIntoBuffer(String& buffer, uint32_t length, const String& 
 // --- locale
 
 void SimWindows::SetLocaleDatabase(std::shared_ptr<LocaleDatabase> database) {
-    if (database) locales_ = std::move(database);
+    if (!database) return;
+    locales_ = std::move(database);
+    code_page_->SetLocales(locales_);
 }
 
 int32_t SimWindows::GetSystemDefaultLCID() {
@@ -115,7 +117,7 @@ int32_t SimWindows::GetLocaleInfoA(int32_t lcid, uint32_t lctype, String& out, i
 
 int32_t SimWindows::GetDateFormatA(int32_t lcid, uint32_t flags, const SystemTime& time, const String* picture,
                                    String& out, int32_t buffer_chars) {
-    const std::optional<String> pict = picture ? std::optional(Ansi(*picture)) : std::nullopt;
+    const std::optional<String> pict = picture ? std::optional(LocaleText(*picture)) : std::nullopt;
     log_.Add(u"GetDateFormatA", {HexArg(static_cast<uint32_t>(lcid)), HexArg(flags), TimeArg(time),
                                  TextArg(pict ? &*pict : nullptr), DecArg(buffer_chars)});
     return DeliverText(locales_->FormatDate(lcid, flags, time, pict ? &*pict : nullptr), out, buffer_chars);
@@ -123,7 +125,7 @@ int32_t SimWindows::GetDateFormatA(int32_t lcid, uint32_t flags, const SystemTim
 
 int32_t SimWindows::GetTimeFormatA(int32_t lcid, uint32_t flags, const SystemTime& time, const String* picture,
                                    String& out, int32_t buffer_chars) {
-    const std::optional<String> pict = picture ? std::optional(Ansi(*picture)) : std::nullopt;
+    const std::optional<String> pict = picture ? std::optional(LocaleText(*picture)) : std::nullopt;
     log_.Add(u"GetTimeFormatA", {HexArg(static_cast<uint32_t>(lcid)), HexArg(flags), TimeArg(time),
                                  TextArg(pict ? &*pict : nullptr), DecArg(buffer_chars)});
     return DeliverText(locales_->FormatTime(lcid, flags, time, pict ? &*pict : nullptr), out, buffer_chars);
@@ -135,7 +137,7 @@ int32_t SimWindows::EnumDateFormatsA(const PictureCallback& callback, int32_t lc
     if (!callback || !locales_->IsInstalled(lcid)) return 0;
     if (kind != lcflags::kDateShortDate && kind != lcflags::kDateLongDate) return 0;  // ERROR_INVALID_FLAGS
     for (const String& picture : locales_->DatePictures(lcid, kind)) {
-        if (!callback(Ansi(picture))) break;
+        if (!callback(LocaleText(picture))) break;
     }
     return 1;
 }
@@ -144,25 +146,25 @@ int32_t SimWindows::EnumTimeFormatsA(const PictureCallback& callback, int32_t lc
     log_.Add(u"EnumTimeFormatsA", {HexArg(static_cast<uint32_t>(lcid)), HexArg(flags)});
     if (!callback || !locales_->IsInstalled(lcid)) return 0;
     for (const String& picture : locales_->TimePictures(lcid)) {
-        if (!callback(Ansi(picture))) break;
+        if (!callback(LocaleText(picture))) break;
     }
     return 1;
 }
 
 int32_t SimWindows::CompareStringA(int32_t lcid, uint32_t flags, const String& a, const String& b) {
-    const String left = Ansi(a);
-    const String right = Ansi(b);
+    const String left = LocaleText(a);
+    const String right = LocaleText(b);
     log_.Add(u"CompareStringA", {HexArg(static_cast<uint32_t>(lcid)), HexArg(flags), left, right});
     return locales_->Compare(lcid, flags, left, right);
 }
 
 int32_t SimWindows::LCMapStringA(int32_t lcid, uint32_t flags, const String& source, String& out) {
-    const String text = Ansi(source);
+    const String text = LocaleText(source);
     log_.Add(u"LCMapStringA", {HexArg(static_cast<uint32_t>(lcid)), HexArg(flags), text});
     const std::optional<String> mapped = locales_->MapCase(lcid, flags, text);
     if (!mapped) return 0;
-    out = Ansi(*mapped);
-    return static_cast<int32_t>(AnsiBytes(*mapped));
+    out = LocaleText(*mapped);
+    return static_cast<int32_t>(LocaleUnits(*mapped));
 }
 
 // --- version and arithmetic

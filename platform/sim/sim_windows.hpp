@@ -5,8 +5,8 @@
 // the version, the monitors, the host's windows, MCI replies, and the
 // failures and missing entry points of old systems.
 //
-// What a fresh object looks like: ANSI code page 1252; the standard fixture
-// locales (system default 0x0409); no modules (a host program with an empty
+// What a fresh object looks like: the ANSI code page of the system locale
+// (1252 for the standard fixture locales, system default 0x0409); no modules (a host program with an empty
 // string table); Windows NT 10.0 build 19045; one 1920 x 1080 monitor with
 // a 40-pixel task bar at the bottom; 96 dots per inch; no windows; MCI
 // answering "" and 0 to every command.
@@ -17,6 +17,9 @@
 // character the code page lacks comes back as its default character.
 // Lengths that the ANSI functions count in bytes (GetLocaleInfoA's result,
 // buffer sizes, MCI reply lengths) are counted in bytes of the code page.
+// The locale functions are the exception when the locale database keeps
+// its texts in Unicode (the one on ICU): they then pass UTF-16 unchanged and
+// count in UTF-16 units.
 #pragma once
 
 #include <functional>
@@ -30,6 +33,7 @@
 #include "platform/sim/desktop.hpp"
 #include "platform/sim/mci_recorder.hpp"
 #include "platform/sim/string_table.hpp"
+#include "platform/sim/system_code_page.hpp"
 #include "platform/sim/tooltip_control.hpp"
 #include "quibor15/object.hpp"
 #include "quibor15/windows_services.hpp"
@@ -118,9 +122,14 @@ public:
     void ClearLog();
 
     // --- code page
-    // Error 5 for a number the code-page converter does not know.
+    // Pins the code page; error 5 for a number the converter does not know.
     void SetCodePage(int number);
     void SetCodePage(std::shared_ptr<const AnsiCodePage> code_page);
+    // Lets the code page follow the system locale again.
+    void FollowSystemLocale() { code_page_->Pin(nullptr); }
+    // The code page object itself, for the parts of a host (text files,
+    // the forms runtime) that must see the same system.
+    std::shared_ptr<const AnsiCodePage> SharedCodePage() const { return code_page_; }
 
     // --- locale
     void SetLocaleDatabase(std::shared_ptr<LocaleDatabase> database);
@@ -216,6 +225,7 @@ public:
 
     // --- WindowsServices
     const AnsiCodePage& CodePage() const override { return *code_page_; }
+    bool LocaleTextsCrossCodePage() const override { return !locales_->KeepsUnicodeTexts(); }
 
     int32_t GetSystemDefaultLCID() override;
     int32_t IsValidLocale(int32_t lcid, uint32_t flags) override;
@@ -291,6 +301,10 @@ private:
     size_t AnsiBytes(std::u16string_view text) const { return code_page_->Encode(text).size(); }
     // The longest prefix of text whose code-page form fits in max_bytes.
     String AnsiPrefix(std::u16string_view text, size_t max_bytes) const;
+    // Length in the units the locale functions count.
+    size_t LocaleUnits(std::u16string_view text) const {
+        return LocaleTextsCrossCodePage() ? AnsiBytes(text) : text.size();
+    }
     // Hands a text to a GetLocaleInfoA-style caller.
     int32_t DeliverText(const std::optional<String>& text, String& out, int32_t buffer_chars) const;
     // Writes text into a caller's fixed buffer from index 0 with a NUL,
@@ -305,8 +319,8 @@ private:
 
     CallLog log_;
     std::vector<MessageRecord> messages_;
-    std::shared_ptr<const AnsiCodePage> code_page_;
     std::shared_ptr<LocaleDatabase> locales_;
+    std::shared_ptr<SystemCodePage> code_page_;
 
     ResourceStore resources_;
     String library_path_;

@@ -47,6 +47,20 @@ TEST(World, NumberFormatFollowsTheSystemLocale) {
     EXPECT_EQ(world.SystemNumberFormat().thousands, u'.');
 }
 
+TEST(World, CodePageFollowsTheSystemLocale) {
+    std::ostringstream out;
+    World world(out);
+    const std::pair<int32_t, int> cases[] = {{0x0419, 1251}, {0x0415, 1250}, {0x0408, 1253}, {0x041F, 1254},
+                                             {0x0411, 932},  {0x0804, 936},  {0x0412, 949},  {0x0404, 950},
+                                             {0x0407, 1252}, {0x0439, 1252}};
+    for (const auto& [lcid, page] : cases) {
+        world.Locales().SetSystemDefaultLcid(lcid);
+        EXPECT_EQ(world.CodePage().Number(), page) << std::hex << lcid;
+    }
+    world.Locales().SetSystemDefaultLcid(0x0419);
+    EXPECT_EQ(world.CodePage().Encode(u"\u0416"), "\xC6");
+}
+
 TEST(World, WritesLinesAsUtf8) {
     std::ostringstream out;
     World world(out);
