@@ -8,6 +8,7 @@
 #include <unicode/dtfmtsym.h>
 #include <unicode/numfmt.h>
 #include <unicode/smpdtfmt.h>
+#include <unicode/tblcoll.h>
 #include <unicode/timezone.h>
 #include <unicode/ucurr.h>
 #include <unicode/uloc.h>
@@ -82,6 +83,26 @@ std::u16string StylePicture(const icu::Locale& locale, DateFormat::EStyle style,
     return CldrPatternToPicture(ToU16(pattern));
 }
 
+// Windows has genitive month names where the forms after a day number are
+// other words, not the same words with an abbreviation's period (German
+// "Jan." beside "Jan").
+bool HasOwnFormatForms(const std::vector<std::u16string>& format, const std::vector<std::u16string>& standalone) {
+    if (format.size() != standalone.size()) return false;
+    for (size_t i = 0; i < format.size(); ++i) {
+        const std::u16string& f = format[i];
+        const std::u16string& s = standalone[i];
+        if (f == s || f == s + u"." || s == f + u".") continue;
+        return true;
+    }
+    return false;
+}
+
+// The word sort: hyphen and apostrophe weigh only on the secondary level,
+// so that "co-op" sorts next to "coop"; every other symbol keeps its
+// primary weight and sorts before digits and letters.
+constexpr char16_t kWordSortTailoring[] = u"&[last primary ignorable]<<'-'<<''";
+constexpr int32_t kMaxRulesToRebuild = 2000;
+
 void AddUnique(std::vector<std::u16string>& list, std::u16string picture) {
     if (picture.empty() || std::find(list.begin(), list.end(), picture) != list.end()) return;
     list.push_back(std::move(picture));
@@ -133,10 +154,22 @@ void IcuLocale::LoadDateData() {
     names_.abbrev_months_format = ToVector(items, count);
     items = symbols->getMonths(count, DateFormatSymbols::STANDALONE, DateFormatSymbols::ABBREVIATED);
     names_.abbrev_months_standalone = ToVector(items, count);
-    // ICU's weekday arrays start with an unused slot before Sunday.
-    items = symbols->getWeekdays(count, DateFormatSymbols::FORMAT, DateFormatSymbols::WIDE);
+    // The forms after a day number only where Windows has genitive names.
+    // Abbreviations differ by more than a period in languages without a
+    // genitive too (German "Sept." beside "Sep"), so they follow the full
+    // names.
+    const bool table_says_none = override_ != nullptr && override_->genitive_months == false;
+    const bool genitive = !table_says_none && HasOwnFormatForms(names_.months_format, names_.months_standalone);
+    if (!genitive) names_.months_format = names_.months_standalone;
+    if (!genitive || !HasOwnFormatForms(names_.abbrev_months_format, names_.abbrev_months_standalone)) {
+        names_.abbrev_months_format = names_.abbrev_months_standalone;
+    }
+    // Windows names the days in the nominative (Finnish "maanantai", not
+    // the "maanantaina" of a date). ICU's weekday arrays start with an
+    // unused slot before Sunday.
+    items = symbols->getWeekdays(count, DateFormatSymbols::STANDALONE, DateFormatSymbols::WIDE);
     if (count > 1) names_.days = ToVector(items + 1, count - 1);
-    items = symbols->getWeekdays(count, DateFormatSymbols::FORMAT, DateFormatSymbols::ABBREVIATED);
+    items = symbols->getWeekdays(count, DateFormatSymbols::STANDALONE, DateFormatSymbols::ABBREVIATED);
     if (count > 1) names_.abbrev_days = ToVector(items + 1, count - 1);
     items = symbols->getEras(count);
     names_.eras = ToVector(items, count);
@@ -144,6 +177,10 @@ void IcuLocale::LoadDateData() {
     if (count >= 2) {
         names_.am = ToU16(items[0]);
         names_.pm = ToU16(items[1]);
+    }
+    if (override_ != nullptr) {
+        if (const std::u16string* am = override_->Info(lctype::kS1159)) names_.am = *am;
+        if (const std::u16string* pm = override_->Info(lctype::kS2359)) names_.pm = *pm;
     }
 }
 
@@ -182,17 +219,20 @@ DateFields IcuLocale::ToLocalCalendar(int year, int month, int day) {
 const PictureLists& IcuLocale::Pictures() {
     if (pictures_) return *pictures_;
     PictureLists lists;
+    // A table row lists all pictures, or only the default; the variants of a
+    // default are derived as for ICU's own.
     if (override_ != nullptr) {
-        lists.short_dates.assign(override_->short_dates.begin(), override_->short_dates.end());
-        lists.long_dates.assign(override_->long_dates.begin(), override_->long_dates.end());
-        lists.times.assign(override_->times.begin(), override_->times.end());
+        lists.short_dates = override_->short_dates;
+        lists.long_dates = override_->long_dates;
+        lists.times = override_->times;
     }
     LoadDateData();
-    if (lists.short_dates.empty()) {
+    if (lists.short_dates.size() <= 1) {
         // Windows writes short dates with four-digit years by default and
         // offers the two-digit form, padded and unpadded variants and the ISO
         // order besides.
-        const std::u16string picture = StylePicture(date_locale_, DateFormat::kShort, false);
+        const std::u16string picture =
+            lists.short_dates.empty() ? StylePicture(date_locale_, DateFormat::kShort, false) : lists.short_dates[0];
         const std::u16string full_year = WithFullYear(picture);
         const std::u16string short_year = WithShortYear(picture);
         AddUnique(lists.short_dates, full_year);
@@ -201,12 +241,13 @@ const PictureLists& IcuLocale::Pictures() {
         AddUnique(lists.short_dates, WithToggledPadding(full_year));
         AddUnique(lists.short_dates, u"yyyy-MM-dd");
     }
-    if (lists.long_dates.empty()) {
+    if (lists.long_dates.size() <= 1) {
         AddUnique(lists.long_dates, StylePicture(date_locale_, DateFormat::kFull, false));
         AddUnique(lists.long_dates, StylePicture(date_locale_, DateFormat::kLong, false));
     }
-    if (lists.times.empty()) {
-        const std::u16string picture = StylePicture(date_locale_, DateFormat::kMedium, true);
+    if (lists.times.size() <= 1) {
+        const std::u16string picture =
+            lists.times.empty() ? StylePicture(date_locale_, DateFormat::kMedium, true) : lists.times[0];
         AddUnique(lists.times, picture);
         AddUnique(lists.times, WithToggledHourPadding(picture));
         if (UsesTwelveHours(picture)) {
@@ -279,11 +320,14 @@ const icu::Collator* IcuLocale::CollatorFor(uint32_t strength_flags) {
     auto found = collators_.find(strength_flags);
     if (found != collators_.end()) return found->second.get();
 
+    // Ignoring symbols ignores hyphen and apostrophe too: the plain
+    // collation with every symbol shifted to the last level serves.
+    const bool ignore_symbols = (strength_flags & compareflags::kIgnoreSymbols) != 0;
+    std::unique_ptr<icu::Collator>& prototype = ignore_symbols ? plain_sort_ : word_sort_;
+    if (!prototype) prototype = MakeCollator(!ignore_symbols);
     UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale_, status));
-    if (U_FAILURE(status)) {
-        collator.reset();
-    } else {
+    std::unique_ptr<icu::Collator> collator(prototype ? prototype->clone() : nullptr);
+    if (collator) {
         const bool ignore_case =
             (strength_flags & (compareflags::kIgnoreCase | compareflags::kLinguisticIgnoreCase)) != 0;
         const bool ignore_marks =
@@ -304,11 +348,35 @@ const icu::Collator* IcuLocale::CollatorFor(uint32_t strength_flags) {
     return result;
 }
 
-std::u16string IcuLocale::Abbreviation() {
-    if (auto known = KnownAbbreviation(lcid_)) return std::u16string(*known);
-    UnicodeString country;
-    locale_.getDisplayCountry(icu::Locale::getEnglish(), country);
-    return DeriveAbbreviation(locale_.getLanguage(), ToU16(country), locale_.getCountry());
+std::unique_ptr<icu::Collator> IcuLocale::MakeCollator(bool word_sort) const {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Collator> base(icu::Collator::createInstance(locale_, status));
+    if (U_FAILURE(status)) return nullptr;
+    if (!word_sort) return base;
+    const auto* rule_based = dynamic_cast<const icu::RuleBasedCollator*>(base.get());
+    if (rule_based == nullptr) return base;
+    // The locale's own tailoring, then the word sort's. Building a collator
+    // from rules costs time in proportion to them: the large tailorings of
+    // the East Asian locales would take a second or more, so those keep
+    // their own collation.
+    UnicodeString rules = rule_based->getRules();
+    if (rules.length() > kMaxRulesToRebuild) return base;
+    rules.append(UnicodeString(kWordSortTailoring));
+    auto tailored = std::make_unique<icu::RuleBasedCollator>(rules, status);
+    if (U_FAILURE(status)) return base;
+    return tailored;
+}
+
+std::u16string IcuLocale::Abbreviation(const std::function<bool(std::u16string_view)>& taken) {
+    if (abbreviation_) return *abbreviation_;
+    if (auto known = KnownAbbreviation(lcid_)) {
+        abbreviation_ = std::u16string(*known);
+    } else {
+        UnicodeString country;
+        locale_.getDisplayCountry(icu::Locale::getEnglish(), country);
+        abbreviation_ = DeriveAbbreviation(locale_.getLanguage(), ToU16(country), locale_.getCountry(), taken);
+    }
+    return *abbreviation_;
 }
 
 std::u16string IcuLocale::EnglishName() {
@@ -345,9 +413,7 @@ std::u16string IcuLocale::NativeDigits() const {
 
 std::optional<std::u16string> IcuLocale::Info(uint32_t lctype, bool genitive) {
     if (override_ != nullptr) {
-        for (const InfoOverride& entry : override_->info) {
-            if (entry.lctype == lctype) return std::u16string(entry.value);
-        }
+        if (const std::u16string* value = override_->Info(lctype)) return *value;
     }
     const icu::Locale& english = icu::Locale::getEnglish();
     UnicodeString text;
@@ -383,8 +449,6 @@ std::optional<std::u16string> IcuLocale::Info(uint32_t lctype, bool genitive) {
             return EnglishName();
         case lctype::kSNativeDisplayName:
             return ToU16(display_locale_.getDisplayName(display_locale_, text));
-        case lctype::kSAbbrevLangName:
-            return Abbreviation();
         case lctype::kSNativeLangName:
             return ToU16(display_locale_.getDisplayLanguage(display_locale_, text));
         case lctype::kSEngLanguage:

@@ -7,6 +7,7 @@
 #include <unicode/locid.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -64,12 +65,17 @@ public:
     DateFields ToLocalCalendar(int year, int month, int day);
     const PictureLists& Pictures();
     const NumberData& Numbers();
-    // A collator set up for CompareString flags, or nullptr when ICU has none.
+    // A collator for the Windows word sort set up for CompareString flags,
+    // or nullptr when ICU has none.
     const icu::Collator* CollatorFor(uint32_t strength_flags);
+    // The three-letter abbreviation: Windows' own, or one derived that
+    // taken does not hold. Kept after the first call.
+    std::u16string Abbreviation(const std::function<bool(std::u16string_view)>& taken);
 
 private:
     void LoadDateData();
-    std::u16string Abbreviation();
+    // The locale's collation, with the word sort's tailoring when asked.
+    std::unique_ptr<icu::Collator> MakeCollator(bool word_sort) const;
     std::u16string EnglishName();
     std::u16string NativeDigits() const;
 
@@ -87,6 +93,9 @@ private:
 
     std::optional<PictureLists> pictures_;
     std::optional<NumberData> numbers_;
+    std::optional<std::u16string> abbreviation_;
+    std::unique_ptr<icu::Collator> word_sort_;
+    std::unique_ptr<icu::Collator> plain_sort_;
     std::map<uint32_t, std::unique_ptr<icu::Collator>> collators_;
 };
 

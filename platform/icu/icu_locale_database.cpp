@@ -1,12 +1,15 @@
 #include "platform/icu/icu_locale_database.hpp"
 
 #include <unicode/coll.h>
+#include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/utf16.h>
 
 #include "platform/icu/icu_locale.hpp"
 #include "platform/icu/info_codes.hpp"
 #include "platform/icu/lcid_resolver.hpp"
 #include "platform/icu/picture_formatter.hpp"
+#include "platform/icu/windows_locale_tables.hpp"
 
 namespace quibor15::icu_backend {
 namespace {
@@ -26,12 +29,32 @@ bool IsDefaultAlias(int32_t lcid) {
     return lcid == kLocaleNeutral || lcid == kLocaleUserDefault || lcid == kLocaleSystemDefault;
 }
 
-icu::UnicodeString ToIcu(std::u16string_view text) {
-    return icu::UnicodeString(text.data(), static_cast<int32_t>(text.size()));
-}
-
-std::u16string ToU16(const icu::UnicodeString& text) {
-    return std::u16string(text.getBuffer(), static_cast<size_t>(text.length()));
+// Windows' case mapping: each character to its one simple mapping, the
+// same in every locale. Only the linguistic flag brings in the Turkic
+// dotted and dotless i.
+std::u16string MapEachCharacter(std::u16string_view text, bool upper, bool turkic) {
+    std::u16string out;
+    out.reserve(text.size());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U16_NEXT(text.data(), i, length, c);
+        UChar32 mapped;
+        if (turkic && upper && c == u'i') {
+            mapped = 0x0130;
+        } else if (turkic && !upper && c == u'I') {
+            mapped = 0x0131;
+        } else {
+            mapped = upper ? u_toupper(c) : u_tolower(c);
+        }
+        if (U_IS_BMP(mapped)) {
+            out.push_back(static_cast<char16_t>(mapped));
+        } else {
+            out.push_back(U16_LEAD(mapped));
+            out.push_back(U16_TRAIL(mapped));
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -70,7 +93,26 @@ std::optional<std::u16string> IcuLocaleDatabase::GetInfo(int32_t lcid, uint32_t 
     // interface.
     if ((lctype & lctype::kReturnNumber) != 0) return std::nullopt;
     const bool genitive = (lctype & lctype::kReturnGenitiveNames) != 0;
-    return locale->Info(lctype & ~lctype::kReturnGenitiveNames, genitive);
+    lctype &= ~lctype::kReturnGenitiveNames;
+    if (lctype == lctype::kSAbbrevLangName && !genitive) return AbbreviationOf(*locale);
+    return locale->Info(lctype, genitive);
+}
+
+std::u16string IcuLocaleDatabase::AbbreviationOf(IcuLocale& locale) const {
+    // A derived abbreviation avoids Windows' own and those of the installed
+    // identifiers before it. Only identifiers of the same primary language
+    // derive from the same language code, so those are the ones to ask.
+    const int32_t primary = locale.Lcid() & 0x3FF;
+    const int32_t sub = locale.Lcid() >> 10;
+    auto taken = [this, primary, sub](std::u16string_view candidate) {
+        if (IsWindowsAbbreviation(candidate)) return true;
+        for (int32_t earlier = 1; earlier < sub; ++earlier) {
+            IcuLocale* sibling = FindExact(earlier << 10 | primary);
+            if (sibling != nullptr && AbbreviationOf(*sibling) == candidate) return true;
+        }
+        return false;
+    };
+    return locale.Abbreviation(taken);
 }
 
 std::optional<std::u16string> IcuLocaleDatabase::FormatDate(int32_t lcid, uint32_t flags, const SystemTime& time,
@@ -151,18 +193,11 @@ int32_t IcuLocaleDatabase::Compare(int32_t lcid, uint32_t flags, std::u16string_
 std::optional<std::u16string> IcuLocaleDatabase::MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const {
     IcuLocale* locale = Find(lcid);
     if (locale == nullptr) return std::nullopt;
-    icu::UnicodeString mapped = ToIcu(text);
-    switch (flags & ~mapflags::kLinguisticCasing) {
-        case mapflags::kLowerCase:
-            mapped.toLower(locale->Locale());
-            break;
-        case mapflags::kUpperCase:
-            mapped.toUpper(locale->Locale());
-            break;
-        default:
-            return std::nullopt;
-    }
-    return ToU16(mapped);
+    const uint32_t kind = flags & ~mapflags::kLinguisticCasing;
+    if (kind != mapflags::kLowerCase && kind != mapflags::kUpperCase) return std::nullopt;
+    const std::string_view language = locale->Locale().getLanguage();
+    const bool turkic = (flags & mapflags::kLinguisticCasing) != 0 && (language == "tr" || language == "az");
+    return MapEachCharacter(text, kind == mapflags::kUpperCase, turkic);
 }
 
 }  // namespace quibor15::icu_backend

@@ -29,6 +29,9 @@ public:
     void SetSystemDefaultLcid(int32_t lcid) { system_default_lcid_ = lcid; }
 
     int32_t SystemDefaultLcid() const override { return system_default_lcid_; }
+    // Texts come from CLDR, not from a Windows system: nothing ties them to
+    // an ANSI code page.
+    bool KeepsUnicodeTexts() const override { return true; }
     bool IsInstalled(int32_t lcid) const override;
     std::optional<std::u16string> GetInfo(int32_t lcid, uint32_t lctype) const override;
     // Dates from 1 January 1 to 31 December 9999 of the proleptic Gregorian
@@ -50,6 +53,7 @@ private:
     // for the system default; nullptr when it is not installed.
     IcuLocale* Find(int32_t lcid) const;
     IcuLocale* FindExact(int32_t lcid) const;
+    std::u16string AbbreviationOf(IcuLocale& locale) const;
 
     int32_t system_default_lcid_;
     // Filled on first use of each identifier; a null entry remembers that

@@ -53,10 +53,17 @@ std::string LikelyScript(const std::string& language) {
     return U_SUCCESS(status) ? Part(maximized, uloc_getScript) : std::string();
 }
 
+// Identifiers ICU maps that Windows does not have: 0x0812, Korean with the
+// Johab code page, is no locale of its own (ICU reads it as North Korea).
+constexpr int32_t kNotWindowsLocales[] = {0x0812};
+
 }  // namespace
 
 std::optional<std::string> InstalledLocaleName(int32_t lcid) {
     if (lcid <= 0 || lcid > 0xFFFF) return std::nullopt;
+    for (int32_t excluded : kNotWindowsLocales) {
+        if (lcid == excluded) return std::nullopt;
+    }
     char name[kNameCapacity] = {};
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length = uloc_getLocaleForLCID(static_cast<uint32_t>(lcid), name, kNameCapacity, &status);

@@ -25,31 +25,27 @@ void AppendLiteral(PictureTokens& tokens, std::u16string_view text) {
     }
 }
 
+// Windows quotes the whole of a literal that holds letters, its spaces too
+// (d' de 'MMMM).
 void RenderLiteral(std::u16string_view text, std::u16string& out) {
-    size_t first = 0;
-    while (first < text.size() && !NeedsQuoting(text[first])) ++first;
-    if (first == text.size()) {
+    if (std::none_of(text.begin(), text.end(), NeedsQuoting)) {
         out.append(text);
         return;
     }
-    out.append(text.substr(0, first));
     // A quote at the start of quoted text would read as an escaped quote
     // followed by an opening one, so leading quotes are written outside.
+    size_t first = 0;
     while (first < text.size() && text[first] == kQuote) {
         out.append(u"''");
         ++first;
     }
-    size_t last = text.size();
-    while (last > first && IsSpace(text[last - 1])) --last;
-    if (last > first) {
-        out.push_back(kQuote);
-        for (char16_t c : text.substr(first, last - first)) {
-            if (c == kQuote) out.push_back(kQuote);
-            out.push_back(c);
-        }
-        out.push_back(kQuote);
+    if (first == text.size()) return;
+    out.push_back(kQuote);
+    for (char16_t c : text.substr(first)) {
+        if (c == kQuote) out.push_back(kQuote);
+        out.push_back(c);
     }
-    out.append(text.substr(last));
+    out.push_back(kQuote);
 }
 
 std::optional<PictureToken> MapCldrField(char16_t letter, int count) {
@@ -180,7 +176,9 @@ std::u16string CldrPatternToPicture(std::u16string_view pattern) {
             continue;
         }
         if (quoted || !IsAsciiLetter(c)) {
-            pending.push_back(c);
+            // CLDR's no-break and narrow spaces are plain spaces in Windows
+            // pictures.
+            pending.push_back(IsSpace(c) ? u' ' : c);
             ++i;
             continue;
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <utility>
 
 namespace quibor15::icu_backend {
@@ -71,16 +72,41 @@ std::optional<std::u16string_view> KnownAbbreviation(int32_t lcid) {
     return it->abbreviation;
 }
 
+bool IsWindowsAbbreviation(std::u16string_view abbreviation) {
+    return std::any_of(kAbbreviations.begin(), kAbbreviations.end(),
+                       [&](const AbbreviationEntry& e) { return e.abbreviation == abbreviation; });
+}
+
 std::u16string DeriveAbbreviation(std::string_view language, std::u16string_view english_country,
-                                  std::string_view region) {
-    std::u16string out;
-    for (char c : language) out.push_back(UpperAscii(c));
-    if (language.size() != 2) return out;
-    char16_t letter = english_country.empty() ? u'\0' : english_country.front();
-    if (letter >= u'a' && letter <= u'z') letter = static_cast<char16_t>(letter - u'a' + u'A');
-    if (letter < u'A' || letter > u'Z') letter = region.empty() ? u'X' : UpperAscii(region.front());
-    out.push_back(letter);
-    return out;
+                                  std::string_view region, const std::function<bool(std::u16string_view)>& taken) {
+    std::u16string code;
+    for (char c : language) code.push_back(UpperAscii(c));
+    auto is_free = [&](const std::u16string& candidate) { return !taken || !taken(candidate); };
+    if (language.size() == 3 && is_free(code)) return code;
+    if (language.size() != 2 && language.size() != 3) return code;
+
+    // The letters to end the language code with, the likeliest first: the
+    // country's initial (the region code's when the name does not start
+    // with a Latin letter), the name's other letters, the region code's,
+    // then the alphabet.
+    std::u16string letters;
+    auto add = [&letters](char16_t c) {
+        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c >= u'A' && c <= u'Z' && letters.find(c) == std::u16string::npos) letters.push_back(c);
+    };
+    const char16_t initial = english_country.empty() ? u'\0' : english_country.front();
+    const bool latin_initial = (initial >= u'a' && initial <= u'z') || (initial >= u'A' && initial <= u'Z');
+    if (!latin_initial) add(region.empty() ? u'X' : UpperAscii(region.front()));
+    for (char16_t c : english_country) add(c);
+    for (char c : region) add(UpperAscii(c));
+    for (char16_t c = u'A'; c <= u'Z'; ++c) add(c);
+
+    const std::u16string stem = code.substr(0, 2);
+    for (char16_t letter : letters) {
+        std::u16string candidate = stem + letter;
+        if (is_free(candidate)) return candidate;
+    }
+    return stem + letters.front();
 }
 
 int AnsiCodePage(std::string_view language, std::string_view script) {

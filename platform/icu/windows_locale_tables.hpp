@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,14 +15,20 @@ namespace quibor15::icu_backend {
 // of the identifiers listed here.
 std::optional<std::u16string_view> KnownAbbreviation(int32_t lcid);
 
+// Whether the listed abbreviations hold this one.
+bool IsWindowsAbbreviation(std::u16string_view abbreviation);
+
 // The abbreviation for an identifier that is not listed: the upper-cased
 // ISO 639-1 code followed by the first letter of the country's English name
 // (en + Kenya -> ENK), which is how Windows builds most of its own. Languages
 // with only a three-letter code use that code alone (fil -> FIL). When the
 // country name does not start with a Latin letter, the region code's first
-// character stands in for it.
+// character stands in for it. When taken holds that abbreviation, the
+// name's later letters, the region code's and then the alphabet are tried
+// in turn, so that no two identifiers share one.
 std::u16string DeriveAbbreviation(std::string_view language, std::u16string_view english_country,
-                                  std::string_view region);
+                                  std::string_view region,
+                                  const std::function<bool(std::u16string_view)>& taken = nullptr);
 
 // The Windows ANSI code page for a language written in an ICU script code
 // (Latn, Cyrl, ...); 0 for locales Windows serves through Unicode only.

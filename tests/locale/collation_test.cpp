@@ -100,11 +100,13 @@ TEST_F(EnglishSorting, CaseMapping) {
     EXPECT_EQ(mixed, u"Stra\u00DFe \u00C9t\u00E9");
 }
 
-TEST(CaseMappingOnIcu, ByEachLocalesRules) {
+TEST(CaseMappingOnIcu, OneCharacterToOneWithoutLanguageRules) {
     auto turkish = IcuWorld(1254);
     auto tr = turkish.Locale(0x041F);
     String i = u"i";
-    EXPECT_EQ(tr->LocaleUCase(i), u"\u0130");  // dotted capital I
+    EXPECT_EQ(tr->LocaleUCase(i), u"I");
+    String sharp_s = u"Stra\u00DFe";
+    EXPECT_EQ(tr->LocaleUCase(sharp_s), u"STRA\u00DFE");
     auto cyrillic = IcuWorld(1251);
     auto ru = cyrillic.Locale(kRuRu);
     String word = u"\u041C\u043E\u0441\u043A\u0432\u0430";
@@ -120,12 +122,12 @@ TEST(CaseMappingOnIcu, DoubleByteTextsMapWhole) {
     EXPECT_EQ(text, u"\u65E5\u672C\uFF41abc");
 }
 
-TEST(CaseMappingOnIcu, TheInputComesBackAsTheCodePageLeftIt) {
+TEST(CaseMappingOnIcu, TextsOutsideTheSystemCodePageComeBackWhole) {
     auto world = IcuWorld(1252);
     auto locale = world.Locale(kEnUs);
     String text = u"Abc \u0416";  // a Cyrillic letter code page 1252 lacks
-    EXPECT_EQ(locale->LocaleLCase(text), u"abc ?");
-    EXPECT_EQ(text, u"Abc ?");
+    EXPECT_EQ(locale->LocaleLCase(text), u"abc \u0436");
+    EXPECT_EQ(text, u"Abc \u0416");
 }
 
 TEST(SortingOnIcu, CollationOfTheLocale) {
@@ -138,12 +140,13 @@ TEST(SortingOnIcu, CollationOfTheLocale) {
     EXPECT_EQ(Texts(Sort(*swedish, list)), (std::vector<String>{u"a", u"z", u"\u00E4"}));
 }
 
-TEST(SortingOnIcu, ComparedTextsComeBackAsTheCodePageLeftThem) {
+TEST(SortingOnIcu, TextsOutsideTheSystemCodePageComeBackWhole) {
     auto world = IcuWorld(1252);
     auto locale = world.Locale(kEnUs);
-    EXPECT_EQ(Texts(Sort(*locale, StringArray({u"b\u0416", u"a"}))), (std::vector<String>{u"a", u"b?"}));
-    // A text that never takes part in a comparison is not converted.
-    EXPECT_EQ(Texts(Sort(*locale, StringArray({u"b\u0416"}))), (std::vector<String>{u"b\u0416"}));
+    EXPECT_EQ(Texts(Sort(*locale, StringArray({u"b\u0416", u"a"}))), (std::vector<String>{u"a", u"b\u0416"}));
+    // The word sort: hyphens weigh almost nothing.
+    EXPECT_EQ(Texts(Sort(*locale, StringArray({u"cork", u"co-op", u"coop"}))),
+              (std::vector<String>{u"coop", u"co-op", u"cork"}));
 }
 
 TEST(SortingOnFixture, AFailedComparisonIsError1) {

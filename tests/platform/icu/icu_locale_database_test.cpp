@@ -365,17 +365,23 @@ TEST_P(MapCaseTest, UsesTheLocalesCasing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casing, MapCaseTest,
-    ::testing::Values(
-        CaseMapCase{kEnUs, mapflags::kUpperCase, "abc", "ABC"}, CaseMapCase{kEnUs, mapflags::kLowerCase, "ABC", "abc"},
-        CaseMapCase{kEnUs, mapflags::kLowerCase, "", ""}, CaseMapCase{kEnUs, mapflags::kUpperCase, "i", "I"},
-        CaseMapCase{kTrTr, mapflags::kUpperCase, "i", "İ"}, CaseMapCase{kTrTr, mapflags::kLowerCase, "I", "ı"},
-        CaseMapCase{kTrTr, mapflags::kUpperCase | mapflags::kLinguisticCasing, "istanbul", "İSTANBUL"},
-        CaseMapCase{kDeDe, mapflags::kUpperCase, "straße", "STRASSE"},
-        CaseMapCase{kRuRu, mapflags::kUpperCase, "январь", "ЯНВАРЬ"},
-        CaseMapCase{kEnUs, mapflags::kUpperCase, "\U0001D41A\U00010428", "\U0001D41A\U00010400"},
-        CaseMapCase{kEnUs, mapflags::kUpperCase | mapflags::kLowerCase, "a", std::nullopt},
-        CaseMapCase{kEnUs, 0, "a", std::nullopt}, CaseMapCase{kEnUs, 0x400, "a", std::nullopt},
-        CaseMapCase{0x7FFF, mapflags::kUpperCase, "a", std::nullopt}));
+    ::testing::Values(CaseMapCase{kEnUs, mapflags::kUpperCase, "abc", "ABC"},
+                      CaseMapCase{kEnUs, mapflags::kLowerCase, "ABC", "abc"},
+                      CaseMapCase{kEnUs, mapflags::kLowerCase, "", ""},
+                      CaseMapCase{kEnUs, mapflags::kUpperCase, "i", "I"},
+                      // One character to one, without language rules, unless asked for
+                      // the linguistic casing.
+                      CaseMapCase{kTrTr, mapflags::kUpperCase, "istanbul Izmir", "ISTANBUL IZMIR"},
+                      CaseMapCase{kTrTr, mapflags::kLowerCase, "IRMAK", "irmak"},
+                      CaseMapCase{kTrTr, mapflags::kUpperCase | mapflags::kLinguisticCasing, "istanbul", "İSTANBUL"},
+                      CaseMapCase{kTrTr, mapflags::kLowerCase | mapflags::kLinguisticCasing, "IRMAK", "ırmak"},
+                      CaseMapCase{kDeDe, mapflags::kUpperCase, "Straße", "STRAßE"},
+                      CaseMapCase{kEnUs, mapflags::kLowerCase, "ΟΔΟΣ", "οδοσ"},
+                      CaseMapCase{kRuRu, mapflags::kUpperCase, "январь", "ЯНВАРЬ"},
+                      CaseMapCase{kEnUs, mapflags::kUpperCase, "\U0001D41A\U00010428", "\U0001D41A\U00010400"},
+                      CaseMapCase{kEnUs, mapflags::kUpperCase | mapflags::kLowerCase, "a", std::nullopt},
+                      CaseMapCase{kEnUs, 0, "a", std::nullopt}, CaseMapCase{kEnUs, 0x400, "a", std::nullopt},
+                      CaseMapCase{0x7FFF, mapflags::kUpperCase, "a", std::nullopt}));
 
 // The locale catalogue probes every primary 0..100 and sub-language 0..20 and
 // reads each installed locale's abbreviation, calendar and pictures.

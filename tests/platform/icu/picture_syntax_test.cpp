@@ -57,10 +57,10 @@ INSTANTIATE_TEST_SUITE_P(Pictures, RenderPictureTest,
                                            RoundTripCase{"''"}, RoundTripCase{"'''x' d"}, RoundTripCase{"d 'x'''"},
                                            RoundTripCase{"dddd, d 'de' MMMM 'de' yyyy"}));
 
-TEST(RenderPictureTest, QuotesOnlyTheLetters) {
+TEST(RenderPictureTest, QuotesTheWholeLiteralThatHoldsLetters) {
     EXPECT_EQ(
         RenderPicture({PictureToken::Field(u'd', 1), PictureToken::Literal(U16(" г.")), PictureToken::Field(u'y', 4)}),
-        U16("d 'г.'yyyy"));
+        U16("d' г.'yyyy"));
     EXPECT_EQ(RenderPicture({PictureToken::Field(u'd', 2), PictureToken::Literal(u"/"), PictureToken::Field(u'M', 2)}),
               u"dd/MM");
 }
@@ -80,13 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
     Patterns, CldrPatternTest,
     ::testing::Values(CldrCase{"M/d/yy", "M/d/yy"}, CldrCase{"EEEE, MMMM d, y", "dddd, MMMM d, yyyy"},
                       CldrCase{"EEE, MMM d, y", "ddd, MMM d, yyyy"}, CldrCase{"LLLL y", "MMMM yyyy"},
-                      CldrCase{"d MMMM y 'г'.", "d MMMM yyyy 'г.'"},
+                      CldrCase{"d MMMM y 'г'.", "d MMMM yyyy' г.'"},
                       CldrCase{"y年M月d日EEEE", "yyyy'年'M'月'd'日'dddd"},
-                      CldrCase{"d 'de' MMMM 'de' y", "d 'de' MMMM 'de' yyyy"}, CldrCase{"h:mm:ss a", "h:mm:ss tt"},
+                      CldrCase{"d 'de' MMMM 'de' y", "d' de 'MMMM' de 'yyyy"}, CldrCase{"h:mm:ss a", "h:mm:ss tt"},
                       CldrCase{"a h:mm:ss", "tt h:mm:ss"}, CldrCase{"HH:mm:ss zzzz", "HH:mm:ss"},
                       CldrCase{"h:mm:ss a (zzzz)", "h:mm:ss tt"}, CldrCase{"zzzz HH:mm", "HH:mm"},
                       CldrCase{"HH:mm:ss.SSS", "HH:mm:ss"}, CldrCase{"K:mm a", "h:mm tt"}, CldrCase{"kk:mm", "HH:mm"},
-                      CldrCase{"d MMM y G", "d MMM yyyy gg"}, CldrCase{"h 'h' mm", "h 'h' mm"},
+                      CldrCase{"d MMM y G", "d MMM yyyy gg"}, CldrCase{"h 'h' mm", "h' h 'mm"},
+                      // CLDR's narrow and no-break spaces become plain ones.
+                      CldrCase{"h:mm:ss\u202Fa", "h:mm:ss tt"}, CldrCase{"d\u00A0MMM y", "d MMM yyyy"},
                       CldrCase{"dd.MM.yy", "dd.MM.yy"}, CldrCase{"h:mm B", "h:mm tt"}, CldrCase{"d''MMM", "d''MMM"}));
 
 struct VariantCase {
