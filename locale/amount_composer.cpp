@@ -135,7 +135,7 @@ String ComposeAmount(double value, Integer digits, bool use_grouping, const Stri
     }
 
     String integer = whole == 0.0 ? String() : WholeNumberText(whole);
-    if (digits == 0 && integer.empty()) integer = u"0";
+    if (digits == 0 && integer.empty()) integer.push_back(u'0');
     if (use_grouping) integer = GroupDigits(integer, conventions.grouping, conventions.group);
     return TrimBlanks(LayOut(negative, conventions, symbol, integer + decimal + fraction));
 }
