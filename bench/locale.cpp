@@ -2,9 +2,10 @@
 // clsQuiborInternationalA), composing an amount, reading dates back and
 // sorting a list-box sized list, on the ICU locale database.
 //
-// The platform here is a thin set of 8-bit entry points over the database
-// (texts through code page 1252, as a Western system passes them), so the
-// figures are the component's and the database's, not a simulation's.
+// The platform here is a thin set of entry points over the database that
+// pass its texts as UTF-16, as the simulated Windows does on the ICU
+// database (the system's code page, 1252, is only there to be asked for), so
+// the figures are the component's and the database's, not a simulation's.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -25,6 +26,7 @@ public:
         : database_(std::move(database)), code_page_(MakeAnsiCodePage(1252)) {}
 
     const AnsiCodePage& CodePage() const override { return *code_page_; }
+    bool LocaleTextsCrossCodePage() const override { return false; }
 
     int32_t GetSystemDefaultLCID() override { return database_->SystemDefaultLcid(); }
     int32_t IsValidLocale(int32_t lcid, uint32_t) override { return database_->IsInstalled(lcid) ? 1 : 0; }
@@ -33,33 +35,34 @@ public:
     }
     int32_t GetDateFormatA(int32_t lcid, uint32_t flags, const SystemTime& time, const String* picture, String& out,
                            int32_t buffer_chars) override {
-        const String ansi = picture ? Ansi(*picture) : String();
-        return Deliver(database_->FormatDate(lcid, flags, time, picture ? &ansi : nullptr), out, buffer_chars);
+        return Deliver(database_->FormatDate(lcid, flags, time, picture), out, buffer_chars);
     }
     int32_t GetTimeFormatA(int32_t lcid, uint32_t flags, const SystemTime& time, const String* picture, String& out,
                            int32_t buffer_chars) override {
-        const String ansi = picture ? Ansi(*picture) : String();
-        return Deliver(database_->FormatTime(lcid, flags, time, picture ? &ansi : nullptr), out, buffer_chars);
+        return Deliver(database_->FormatTime(lcid, flags, time, picture), out, buffer_chars);
     }
     int32_t EnumDateFormatsA(const PictureCallback& callback, int32_t lcid, uint32_t flags) override {
         if (!database_->IsInstalled(lcid)) return 0;
         for (const String& picture : database_->DatePictures(lcid, flags))
-            if (!callback(Ansi(picture))) break;
+            if (!callback(picture)) break;
         return 1;
     }
     int32_t EnumTimeFormatsA(const PictureCallback& callback, int32_t lcid, uint32_t) override {
         if (!database_->IsInstalled(lcid)) return 0;
         for (const String& picture : database_->TimePictures(lcid))
-            if (!callback(Ansi(picture))) break;
+            if (!callback(picture)) break;
         return 1;
     }
     int32_t CompareStringA(int32_t lcid, uint32_t flags, const String& a, const String& b) override {
-        return database_->Compare(lcid, flags, Ansi(a), Ansi(b));
+        return database_->Compare(lcid, flags, a, b);
+    }
+    std::unique_ptr<ListComparison> CompareStringsA(int32_t lcid, uint32_t flags, std::vector<String> texts) override {
+        return database_->CompareList(lcid, flags, std::move(texts));
     }
     int32_t LCMapStringA(int32_t lcid, uint32_t flags, const String& source, String& out) override {
-        auto mapped = database_->MapCase(lcid, flags, Ansi(source));
+        auto mapped = database_->MapCase(lcid, flags, source);
         if (!mapped) return 0;
-        out = Ansi(*mapped);
+        out = std::move(*mapped);
         return static_cast<int32_t>(out.size());
     }
 
@@ -110,12 +113,9 @@ private:
     [[noreturn]] static void Unused(std::u16string_view function) {
         RaiseRuntimeError(rt::kDllEntryPointNotFound, String(function));
     }
-    String Ansi(std::u16string_view text) const { return code_page_->RoundTrip(text); }
-    int32_t Deliver(const std::optional<String>& text, String& out, int32_t buffer_chars) const {
-        if (!text) return 0;
-        String ansi = Ansi(*text);
-        if (static_cast<int32_t>(ansi.size()) >= buffer_chars) return 0;
-        out = std::move(ansi);
+    static int32_t Deliver(std::optional<String> text, String& out, int32_t buffer_chars) {
+        if (!text || static_cast<int32_t>(text->size()) >= buffer_chars) return 0;
+        out = std::move(*text);
         return static_cast<int32_t>(out.size()) + 1;
     }
 

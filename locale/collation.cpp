@@ -21,15 +21,31 @@ String ElementText(const Variant& element) {
 SafeArray SortTexts(WindowsServices& windows, Long lcid, const SafeArray& list, bool ascending, bool ignore_case) {
     if (list.Rank() != 1) RaiseRuntimeError(rt::kSubscriptOutOfRange);
     const uint32_t flags = ignore_case ? lcflags::kNormIgnoreCase : 0;
-    const bool through_code_page = windows.LocaleTextsCrossCodePage();
 
     // The work copy: a taken entry is overwritten with the empty text, so
     // empty entries of the input never reach the result.
     std::vector<String> work;
     work.reserve(list.ElementCount());
-    for (const Variant& element : list.Data()) work.push_back(ElementText(element));
+    size_t texts = 0;
+    for (const Variant& element : list.Data()) {
+        work.push_back(ElementText(element));
+        if (!work.back().empty()) ++texts;
+    }
+    // With two texts or more every text takes part in the first pass's
+    // comparisons, and a text that crossed the 8-bit entry point comes back
+    // as its conversion left it: convert each once, up front.
+    if (texts >= 2 && windows.LocaleTextsCrossCodePage()) {
+        for (String& text : work)
+            if (!text.empty()) text = windows.LocaleText(text);
+    }
+    // The platform compares each text up to its first NUL.
+    std::vector<String> compared;
+    compared.reserve(work.size());
+    for (const String& text : work) compared.push_back(texts >= 2 ? CutAtNul(text) : String());
+    const auto comparison = windows.CompareStringsA(lcid, flags, std::move(compared));
 
     std::vector<String> sorted;
+    sorted.reserve(texts);
     for (size_t pass = 0; pass < work.size(); ++pass) {
         std::optional<size_t> best;
         for (size_t j = 0; j < work.size(); ++j) {
@@ -38,15 +54,7 @@ SafeArray SortTexts(WindowsServices& windows, Long lcid, const SafeArray& list, 
                 best = j;
                 continue;
             }
-            // The texts are passed NUL-terminated: the platform compares
-            // each up to its first NUL.
-            const int32_t r = windows.CompareStringA(lcid, flags, CutAtNul(work[j]), CutAtNul(work[*best]));
-            // Both texts crossed the 8-bit entry point and come back as its
-            // conversion left them.
-            if (through_code_page) {
-                work[j] = windows.LocaleText(work[j]);
-                work[*best] = windows.LocaleText(work[*best]);
-            }
+            const int32_t r = comparison->Compare(j, *best);
             if (r == 0) RaiseUnableToSort();
             if ((r == 1 && ascending) || (r == 3 && !ascending)) best = j;
         }

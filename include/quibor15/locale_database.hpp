@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,16 @@ inline constexpr uint32_t kMapLowerCase = 0x100;  // LCMAP_LOWERCASE
 inline constexpr uint32_t kMapUpperCase = 0x200;  // LCMAP_UPPERCASE
 inline constexpr uint32_t kLcidInstalled = 0x1;   // LCID_INSTALLED
 }  // namespace lcflags
+
+// The comparisons of one sort: the texts of a list compared pairwise, many
+// times, with one locale and one set of CompareString flags.
+class ListComparison {
+public:
+    virtual ~ListComparison() = default;
+    // CompareString of texts a and b of the list: 1 less, 2 equal, 3
+    // greater; 0 on failure.
+    virtual int32_t Compare(size_t a, size_t b) = 0;
+};
 
 class LocaleDatabase {
 public:
@@ -63,8 +74,30 @@ public:
     virtual std::vector<std::u16string> TimePictures(int32_t lcid) const = 0;
     // CompareString: 1 less, 2 equal, 3 greater; 0 on failure.
     virtual int32_t Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const = 0;
+    // The same answers for every pair of a list, each as Compare gives it.
+    // This one asks Compare each time; a database may prepare each text
+    // once (a sort key) and answer from that.
+    virtual std::unique_ptr<ListComparison> CompareList(int32_t lcid, uint32_t flags,
+                                                        std::vector<std::u16string> texts) const;
     // LCMapString with LCMAP_LOWERCASE or LCMAP_UPPERCASE; nullopt on failure.
     virtual std::optional<std::u16string> MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const = 0;
 };
+
+inline std::unique_ptr<ListComparison> LocaleDatabase::CompareList(int32_t lcid, uint32_t flags,
+                                                                   std::vector<std::u16string> texts) const {
+    class EachPair final : public ListComparison {
+    public:
+        EachPair(const LocaleDatabase& db, int32_t lcid, uint32_t flags, std::vector<std::u16string> texts)
+            : db_(db), lcid_(lcid), flags_(flags), texts_(std::move(texts)) {}
+        int32_t Compare(size_t a, size_t b) override { return db_.Compare(lcid_, flags_, texts_[a], texts_[b]); }
+
+    private:
+        const LocaleDatabase& db_;
+        int32_t lcid_;
+        uint32_t flags_;
+        std::vector<std::u16string> texts_;
+    };
+    return std::make_unique<EachPair>(*this, lcid, flags, std::move(texts));
+}
 
 }  // namespace quibor15

@@ -99,6 +99,10 @@ public:
     virtual int32_t EnumDateFormatsA(const PictureCallback& callback, int32_t lcid, uint32_t flags) = 0;
     virtual int32_t EnumTimeFormatsA(const PictureCallback& callback, int32_t lcid, uint32_t flags) = 0;
     virtual int32_t CompareStringA(int32_t lcid, uint32_t flags, const String& a, const String& b) = 0;
+    // CompareStringA for the pairs of one list (texts as they are passed to
+    // it). This one calls it for each comparison; a backend may answer the
+    // same from texts prepared once.
+    virtual std::unique_ptr<ListComparison> CompareStringsA(int32_t lcid, uint32_t flags, std::vector<String> texts);
     // Returns the mapped length (+0; the component passes counted texts), 0
     // on failure.
     virtual int32_t LCMapStringA(int32_t lcid, uint32_t flags, const String& source, String& out) = 0;
@@ -167,5 +171,24 @@ public:
     // success.
     virtual int32_t mciGetErrorStringA(uint32_t code, String& buffer, uint32_t length) = 0;
 };
+
+inline std::unique_ptr<ListComparison> WindowsServices::CompareStringsA(int32_t lcid, uint32_t flags,
+                                                                        std::vector<String> texts) {
+    class EachCall final : public ListComparison {
+    public:
+        EachCall(WindowsServices& windows, int32_t lcid, uint32_t flags, std::vector<String> texts)
+            : windows_(windows), lcid_(lcid), flags_(flags), texts_(std::move(texts)) {}
+        int32_t Compare(size_t a, size_t b) override {
+            return windows_.CompareStringA(lcid_, flags_, texts_[a], texts_[b]);
+        }
+
+    private:
+        WindowsServices& windows_;
+        int32_t lcid_;
+        uint32_t flags_;
+        std::vector<String> texts_;
+    };
+    return std::make_unique<EachCall>(*this, lcid, flags, std::move(texts));
+}
 
 }  // namespace quibor15

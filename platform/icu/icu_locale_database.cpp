@@ -5,6 +5,8 @@
 #include <unicode/unistr.h>
 #include <unicode/utf16.h>
 
+#include <cstring>
+
 #include "platform/icu/icu_locale.hpp"
 #include "platform/icu/info_codes.hpp"
 #include "platform/icu/lcid_resolver.hpp"
@@ -177,17 +179,69 @@ std::vector<std::u16string> IcuLocaleDatabase::TimePictures(int32_t lcid) const 
     return locale->Pictures().times;
 }
 
-int32_t IcuLocaleDatabase::Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const {
+const icu::Collator* IcuLocaleDatabase::CollatorFor(int32_t lcid, uint32_t flags) const {
     IcuLocale* locale = Find(lcid);
-    if (locale == nullptr) return 0;
-    if ((flags & ~(compareflags::kStrengthMask | compareflags::kStringSort)) != 0) return 0;
-    const icu::Collator* collator = locale->CollatorFor(flags & compareflags::kStrengthMask);
+    if (locale == nullptr) return nullptr;
+    if ((flags & ~(compareflags::kStrengthMask | compareflags::kStringSort)) != 0) return nullptr;
+    return locale->CollatorFor(flags & compareflags::kStrengthMask);
+}
+
+int32_t IcuLocaleDatabase::Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const {
+    const icu::Collator* collator = CollatorFor(lcid, flags);
     if (collator == nullptr) return 0;
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result =
         collator->compare(a.data(), static_cast<int32_t>(a.size()), b.data(), static_cast<int32_t>(b.size()), status);
     if (U_FAILURE(status)) return 0;
     return result == UCOL_LESS ? 1 : result == UCOL_EQUAL ? 2 : 3;
+}
+
+namespace {
+
+// The sort keys of a list, end to end in one buffer; each ends in a zero
+// byte, the only one it holds.
+class SortKeyComparison final : public ListComparison {
+public:
+    SortKeyComparison(const icu::Collator* collator, const std::vector<std::u16string>& texts) {
+        if (collator == nullptr) return;
+        starts_.reserve(texts.size());
+        for (const std::u16string& text : texts) {
+            const auto length = static_cast<int32_t>(text.size());
+            const size_t start = keys_.size();
+            keys_.resize(start + 4 * text.size() + 16);
+            int32_t room = static_cast<int32_t>(keys_.size() - start);
+            int32_t needed = collator->getSortKey(text.data(), length, keys_.data() + start, room);
+            if (needed > room) {
+                keys_.resize(start + needed);
+                collator->getSortKey(text.data(), length, keys_.data() + start, needed);
+            }
+            if (needed == 0) {  // ICU could not make the key
+                starts_.clear();
+                return;
+            }
+            keys_.resize(start + needed);
+            starts_.push_back(start);
+        }
+    }
+
+    int32_t Compare(size_t a, size_t b) override {
+        if (starts_.empty()) return 0;
+        const int r = std::strcmp(Key(a), Key(b));
+        return r < 0 ? 1 : r == 0 ? 2 : 3;
+    }
+
+private:
+    const char* Key(size_t k) const { return reinterpret_cast<const char*>(keys_.data() + starts_[k]); }
+
+    std::vector<uint8_t> keys_;
+    std::vector<size_t> starts_;
+};
+
+}  // namespace
+
+std::unique_ptr<ListComparison> IcuLocaleDatabase::CompareList(int32_t lcid, uint32_t flags,
+                                                               std::vector<std::u16string> texts) const {
+    return std::make_unique<SortKeyComparison>(CollatorFor(lcid, flags), texts);
 }
 
 std::optional<std::u16string> IcuLocaleDatabase::MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const {

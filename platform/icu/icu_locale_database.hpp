@@ -3,6 +3,8 @@
 // values (abbreviations, calendar numbers, pictures) mapped on top.
 #pragma once
 
+#include <unicode/uversion.h>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -12,6 +14,10 @@
 #include <vector>
 
 #include "quibor15/locale_database.hpp"
+
+U_NAMESPACE_BEGIN
+class Collator;
+U_NAMESPACE_END
 
 namespace quibor15::icu_backend {
 
@@ -45,6 +51,10 @@ public:
     std::vector<std::u16string> DatePictures(int32_t lcid, uint32_t flags) const override;
     std::vector<std::u16string> TimePictures(int32_t lcid) const override;
     int32_t Compare(int32_t lcid, uint32_t flags, std::u16string_view a, std::u16string_view b) const override;
+    // From one sort key per text: comparing two keys gives the collator's
+    // answer for the two texts.
+    std::unique_ptr<ListComparison> CompareList(int32_t lcid, uint32_t flags,
+                                                std::vector<std::u16string> texts) const override;
     std::optional<std::u16string> MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const override;
 
 private:
@@ -54,6 +64,9 @@ private:
     IcuLocale* Find(int32_t lcid) const;
     IcuLocale* FindExact(int32_t lcid) const;
     std::u16string AbbreviationOf(IcuLocale& locale) const;
+    // The collator CompareString uses for these flags; nullptr when the
+    // identifier or the flags cannot be compared by.
+    const icu::Collator* CollatorFor(int32_t lcid, uint32_t flags) const;
 
     int32_t system_default_lcid_;
     // Filled on first use of each identifier; a null entry remembers that

@@ -158,6 +158,13 @@ int32_t SimWindows::CompareStringA(int32_t lcid, uint32_t flags, const String& a
     return locales_->Compare(lcid, flags, left, right);
 }
 
+std::unique_ptr<ListComparison> SimWindows::CompareStringsA(int32_t lcid, uint32_t flags, std::vector<String> texts) {
+    log_.Add(u"CompareStringsA",
+             {HexArg(static_cast<uint32_t>(lcid)), HexArg(flags), DecArg(static_cast<int64_t>(texts.size()))});
+    if (LocaleTextsCrossCodePage()) return WindowsServices::CompareStringsA(lcid, flags, std::move(texts));
+    return locales_->CompareList(lcid, flags, std::move(texts));
+}
+
 int32_t SimWindows::LCMapStringA(int32_t lcid, uint32_t flags, const String& source, String& out) {
     const String text = LocaleText(source);
     log_.Add(u"LCMapStringA", {HexArg(static_cast<uint32_t>(lcid)), HexArg(flags), text});

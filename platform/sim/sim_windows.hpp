@@ -237,6 +237,9 @@ public:
     int32_t EnumDateFormatsA(const PictureCallback& callback, int32_t lcid, uint32_t flags) override;
     int32_t EnumTimeFormatsA(const PictureCallback& callback, int32_t lcid, uint32_t flags) override;
     int32_t CompareStringA(int32_t lcid, uint32_t flags, const String& a, const String& b) override;
+    // On a database of Unicode texts the list is compared by the database
+    // itself, and its comparisons are not logged one by one.
+    std::unique_ptr<ListComparison> CompareStringsA(int32_t lcid, uint32_t flags, std::vector<String> texts) override;
     int32_t LCMapStringA(int32_t lcid, uint32_t flags, const String& source, String& out) override;
 
     Handle LoadLibraryA(const String& path) override;

@@ -165,6 +165,14 @@ TEST(SortingOnFixture, AFailedComparisonIsError1) {
     EXPECT_EQ(locale->LocaleUCase(text), u"");
 }
 
+TEST(SortingOnFixture, ComparedTextsComeBackAsTheCodePageLeftThem) {
+    auto world = FixtureWorld(sim::FixtureLocaleDatabase::Standard());
+    auto locale = world.Locale(kEnUs);
+    EXPECT_EQ(Texts(Sort(*locale, StringArray({u"b\u0416", u"", u"a"}))), (std::vector<String>{u"a", u"b?"}));
+    // A lone text is compared with nothing.
+    EXPECT_EQ(Texts(Sort(*locale, StringArray({u"", u"b\u0416"}))), (std::vector<String>{u"b\u0416"}));
+}
+
 TEST(SortingOnFixture, FlagsAndComparisonsReachThePlatform) {
     auto world = FixtureWorld(sim::FixtureLocaleDatabase::Standard());
     auto locale = world.Locale(kEnUs);

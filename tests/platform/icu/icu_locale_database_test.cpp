@@ -349,6 +349,37 @@ INSTANTIATE_TEST_SUITE_P(
                       CompareCase{kEsEs, 0, "chico", "cuna", 1}, CompareCase{kEsEsTraditional, 0, "chico", "cuna", 3},
                       CompareCase{0x7FFF, 0, "a", "b", 0}, CompareCase{kEnUs, 0x40000, "a", "b", 0}));
 
+// A list's comparisons (from sort keys) answer as Compare does, pair by
+// pair, in both directions, for the flags a sort uses and a few more.
+TEST(CompareListTest, AnswersAsCompareForEveryPair) {
+    const std::vector<std::u16string> texts = {u"",           u"a",
+                                               u"A",          u"apple",
+                                               u"Apple",      u"APPLE",
+                                               u"co-op",      u"coop",
+                                               u"cork",       u"we're",
+                                               u"were",       u"r\u00E9sum\u00E9",
+                                               u"resume",     u"R\u00E9sum\u00E9",
+                                               u"!x",         u"x1",
+                                               u"10",         u"\u00C4pfel",
+                                               u"Zebra",      u"chico",
+                                               u"cuna",       u"\u0416",
+                                               u"\U0001F600", u"a b",
+                                               u"ab",         u"\u00DF",
+                                               u"ss",         u"\u65E5\u672C"};
+    for (int32_t lcid : {kEnUs, kDeDe, 0x041D, kEsEsTraditional, kJaJp, kTrTr}) {
+        for (uint32_t flags : {0u, 1u, 1u | 2u, compareflags::kIgnoreSymbols, compareflags::kStringSort}) {
+            const auto list = Db().CompareList(lcid, flags, texts);
+            for (size_t a = 0; a < texts.size(); ++a)
+                for (size_t b = 0; b < texts.size(); ++b)
+                    ASSERT_EQ(list->Compare(a, b), Db().Compare(lcid, flags, texts[a], texts[b]))
+                        << std::hex << lcid << " " << flags << ": " << U8(texts[a]) << " vs " << U8(texts[b]);
+        }
+    }
+    // What Compare refuses, the list refuses too.
+    EXPECT_EQ(Db().CompareList(0x7FFF, 0, texts)->Compare(1, 2), 0);
+    EXPECT_EQ(Db().CompareList(kEnUs, 0x40000, texts)->Compare(1, 2), 0);
+}
+
 struct CaseMapCase {
     int32_t lcid;
     uint32_t flags;
