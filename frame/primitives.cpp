@@ -42,7 +42,11 @@ void AppendCodePoint(String& out, char32_t cp) {
     }
 }
 
-char32_t Fold(char32_t cp) { return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(cp), U_FOLD_CASE_DEFAULT)); }
+// ASCII folds A-Z and nothing else, without a look into ICU's tables.
+char32_t Fold(char32_t cp) {
+    if (cp < 0x80) return cp >= U'A' && cp <= U'Z' ? cp + 0x20 : cp;
+    return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(cp), U_FOLD_CASE_DEFAULT));
+}
 
 template <class Map>
 String MapCodePoints(std::u16string_view text, Map map) {
@@ -253,7 +257,11 @@ Long FindText(Long start, std::u16string_view text, std::u16string_view sought, 
         size_t at = text.find(sought, from);
         return at == std::u16string_view::npos ? 0 : static_cast<Long>(at + 1);
     }
+    // Only where the first letter matches is the rest compared.
+    size_t units;
+    const char32_t first = Fold(CodePointAt(sought, 0, units));
     for (size_t at = from; at < text.size(); ++at) {
+        if (Fold(CodePointAt(text, at, units)) != first) continue;
         if (MatchesIgnoringCase(text, at, sought)) return static_cast<Long>(at + 1);
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "locale/date_time_format.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "locale/locale_codes.hpp"
@@ -34,7 +35,12 @@ bool IsLongDateRequest(const Variant& date_format) {
     return false;
 }
 
-String Formatted(int32_t result, const String& buffer) { return result == 0 ? String() : CutAtNul(buffer); }
+// The text the platform wrote, up to its NUL, taken from the buffer.
+String Formatted(int32_t result, String& buffer) {
+    if (result == 0) return String();
+    buffer.resize(std::min(buffer.size(), buffer.find(u'\0')));
+    return std::move(buffer);
+}
 
 void CheckMonthIndex(Integer month_index) {
     if (month_index < 1 || month_index > 12) {
@@ -98,10 +104,10 @@ String UsedMonthName(WindowsServices& windows, Long lcid, Integer month_index, b
     record.month = Field(month_index);
     record.day = 21;
     String buffer;
-    const String text =
-        Formatted(windows.GetDateFormatA(lcid, 0, record, &picture, buffer, kLocaleBufferChars), buffer);
+    String text = Formatted(windows.GetDateFormatA(lcid, 0, record, &picture, buffer, kLocaleBufferChars), buffer);
     const auto space = text.find(u' ');
-    return space == String::npos ? text : text.substr(space + 1);
+    if (space != String::npos) text.erase(0, space + 1);
+    return text;
 }
 
 }  // namespace quibor15::locale_services

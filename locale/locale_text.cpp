@@ -1,5 +1,7 @@
 #include "locale/locale_text.hpp"
 
+#include <algorithm>
+
 #include "locale/locale_codes.hpp"
 #include "quibor15/primitives.hpp"
 
@@ -13,7 +15,8 @@ String CutAtNul(std::u16string_view text) {
 String GetLocaleString(WindowsServices& windows, Long lcid, uint32_t code) {
     String buffer;
     if (windows.GetLocaleInfoA(lcid, code, buffer, kLocaleBufferChars) == 0) return String();
-    return CutAtNul(buffer);
+    buffer.resize(std::min(buffer.size(), buffer.find(u'\0')));
+    return buffer;
 }
 
 Long LocaleTextToLong(std::u16string_view text) { return ToLong(StrictNumber(CutAtNul(text))); }

@@ -411,7 +411,14 @@ std::u16string IcuLocale::NativeDigits() const {
     return digits;
 }
 
-std::optional<std::u16string> IcuLocale::Info(uint32_t lctype, bool genitive) {
+const std::optional<std::u16string>& IcuLocale::Info(uint32_t lctype, bool genitive) {
+    const uint64_t key = uint64_t{lctype} << 1 | (genitive ? 1 : 0);
+    auto found = info_.find(key);
+    if (found == info_.end()) found = info_.emplace(key, WorkOutInfo(lctype, genitive)).first;
+    return found->second;
+}
+
+std::optional<std::u16string> IcuLocale::WorkOutInfo(uint32_t lctype, bool genitive) {
     if (override_ != nullptr) {
         if (const std::u16string* value = override_->Info(lctype)) return *value;
     }

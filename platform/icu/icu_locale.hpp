@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/icu/locale_overrides.hpp"
@@ -56,7 +57,8 @@ public:
 
     // The text for an information code with the modifier bits removed;
     // genitive asks for the month names used after a day number.
-    std::optional<std::u16string> Info(uint32_t lctype, bool genitive);
+    // Each answer is worked out once and kept.
+    const std::optional<std::u16string>& Info(uint32_t lctype, bool genitive);
 
     // The Windows number of the calendar dates are written in.
     int CalendarId();
@@ -74,6 +76,7 @@ public:
 
 private:
     void LoadDateData();
+    std::optional<std::u16string> WorkOutInfo(uint32_t lctype, bool genitive);
     // The locale's collation, with the word sort's tailoring when asked.
     std::unique_ptr<icu::Collator> MakeCollator(bool word_sort) const;
     std::u16string EnglishName();
@@ -96,6 +99,7 @@ private:
     std::optional<std::u16string> abbreviation_;
     std::unique_ptr<icu::Collator> word_sort_;
     std::unique_ptr<icu::Collator> plain_sort_;
+    std::unordered_map<uint64_t, std::optional<std::u16string>> info_;
     std::map<uint32_t, std::unique_ptr<icu::Collator>> collators_;
 };
 

@@ -129,7 +129,7 @@ std::optional<std::u16string> IcuLocaleDatabase::FormatDate(int32_t lcid, uint32
     if (time.year < kMinYear || time.year > kMaxYear || !IsValidGregorianDate(time.year, time.month, time.day)) {
         return std::nullopt;
     }
-    std::u16string chosen;
+    std::u16string_view chosen;
     if (picture != nullptr) {
         chosen = *picture;
     } else {
@@ -149,7 +149,7 @@ std::optional<std::u16string> IcuLocaleDatabase::FormatTime(int32_t lcid, uint32
     flags &= ~lctype::kNoUserOverride;
     if ((flags & ~kTimeFlagMask) != 0) return std::nullopt;
     if (time.hour > 23 || time.minute > 59 || time.second > 59 || time.milliseconds > 999) return std::nullopt;
-    std::u16string chosen;
+    std::u16string_view chosen;
     if (picture != nullptr) {
         chosen = *picture;
     } else {

@@ -106,6 +106,7 @@ bool IsNumericDayOrMonth(const PictureToken& t) {
 
 PictureTokens TokenizePicture(std::u16string_view picture, std::u16string_view field_letters) {
     PictureTokens tokens;
+    tokens.reserve(picture.size());
     bool quoted = false;
     size_t i = 0;
     while (i < picture.size()) {
