@@ -46,7 +46,7 @@ build_dll() { # folder toolchain-file [cmake arguments]
   shift 2
   cmake -S com -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$src/cmake/$toolchain" \
     "${launcher[@]}" "$@" >/dev/null
-  cmake --build "$dir" --target quibor15 com_client win32_backend_test dialogs_test wizard_host -j "$jobs"
+  cmake --build "$dir" --target quibor15 com_client win32_backend_test dialogs_test wizard_host windows_bench -j "$jobs"
 }
 build_dll "$build64" mingw-w64.cmake
 build_dll "$build32" mingw-w64-i686.cmake -DQUIBOR15_HOST_TOOLS_DIR="$build64/host-tools"
