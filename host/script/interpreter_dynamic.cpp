@@ -11,7 +11,7 @@ namespace {
 // A syntax error in code made at run time is a run-time error of the
 // statement that runs it.
 [[noreturn]] void RaiseSyntaxError(const SyntaxError& e) {
-    throw ScriptError(se::kSyntaxError, kCompileErrorSource, e.Description());
+    throw ScriptError(e.Number(), kCompileErrorSource, e.Description());
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ inline constexpr int32_t kObjectNotACollection = 451;
 inline constexpr int32_t kVariableUndefined = 500;
 inline constexpr int32_t kIllegalAssignment = 501;
 inline constexpr int32_t kClassNotDefined = 506;
-inline constexpr int32_t kSyntaxError = 1002;
 }  // namespace se
 
 // An error on its way out of a statement. It is an AutomationError, so it

@@ -2,8 +2,10 @@
 // error that stops a script before anything runs.
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "quibor15/error.hpp"
 
@@ -19,11 +21,17 @@ struct SourcePos {
 // The source text every compile-time error reports.
 inline constexpr char16_t kCompileErrorSource[] = u"quibor15 script compilation error";
 
+// The number of the compile error a description names ("Expected ')'" is
+// 1006); kGeneralSyntaxError for any other.
+inline constexpr int32_t kGeneralSyntaxError = 1002;
+int32_t CompileErrorNumber(std::u16string_view description) noexcept;
+
 class SyntaxError : public std::exception {
 public:
     SyntaxError(String description, SourcePos pos) : description_(std::move(description)), pos_(pos) {}
 
     const String& Description() const noexcept { return description_; }
+    int32_t Number() const noexcept { return CompileErrorNumber(description_); }
     SourcePos Pos() const noexcept { return pos_; }
     const char* what() const noexcept override { return "script syntax error"; }
 

@@ -28,6 +28,13 @@ On Error Resume Next
 Eval "1 +"
 WScript.Echo Err.Number, Err.Description
 Err.Clear
+' Each compile error keeps its own number.
+Dim bad
+For Each bad In Array("x = (1", "For i = 1", "Dim", "x = 1 2", "s = ""abc", "If x Then", "Sub S(", "x = 1 $")
+    Execute bad
+    WScript.Echo Err.Number, Err.Description
+    Err.Clear
+Next
 Set f = GetRef("NoSuchProc")
 WScript.Echo Err.Number
 Err.Clear
