@@ -64,38 +64,18 @@ echo "Wine root: $(($(date +%s) - started)) s"
 mkdir -p "$wroot/tmp"
 work=$(mktemp -d "$wroot/tmp/quibor15.XXXXXX")
 inner=${work#"$wroot"} # the same folder as the root sees it
-mounted=()
-w_env=(/usr/bin/env -i HOME="$inner/home" PATH=/usr/local/bin:/usr/bin:/bin LANG=en_US.UTF-8
-  WINEPREFIX="$inner/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" GST_REGISTRY_FORK=no)
+source "$src/.ci/wine-lib.sh"
 cleanup() {
-  chroot "$wroot" "${w_env[@]}" /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true
-  sleep 1
-  # Whatever still runs with its root in the Wine root was started by this
-  # run (the lock keeps others out).
-  local p i
-  for p in /proc/[0-9]*; do
-    [[ $(readlink "$p/root" 2>/dev/null) == "$wroot" ]] && kill -9 "${p#/proc/}" 2>/dev/null
-  done
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-    umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" 2>/dev/null || true
-  done
+  wine_root_leave
   rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
-for m in proc sys dev dev/pts; do
-  mountpoint -q "$wroot/$m" && continue
-  case $m in
-    proc) mount -t proc proc "$wroot/proc" ;;
-    sys) mount -t sysfs sys "$wroot/sys" ;;
-    *) mount --bind "/$m" "$wroot/$m" ;;
-  esac
-  mounted+=("$wroot/$m")
-done
+wine_root_enter "$wroot" "$inner"
 
 # Runs a Wine command in the root with its output in $work/out.txt (a
 # file: Wine's services keep a pipe open long after the program ends).
 wine_run() {
-  timeout "${WINE_TIMEOUT:-300}" chroot "$wroot" "${w_env[@]}" wine "$@" >"$work/out.txt" 2>&1 </dev/null
+  timeout "${WINE_TIMEOUT:-300}" "${wine_chroot[@]}" wine "$@" >"$work/out.txt" 2>&1 </dev/null
 }
 
 # ---- a fresh prefix, headless and with sound going nowhere
@@ -110,13 +90,13 @@ wine_run reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f
 # An unhandled exception would wait for ever on the debugger's dialog.
 wine_run reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
 # The desktop starts again with these once this session of Wine has ended.
-timeout 60 chroot "$wroot" "${w_env[@]}" /usr/lib/wine/wineserver64 -w >/dev/null 2>&1 ||
-  chroot "$wroot" "${w_env[@]}" /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true
+timeout 60 "${wine_chroot[@]}" /usr/lib/wine/wineserver64 -w >/dev/null 2>&1 ||
+  wine_in_root /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true
 # One Wine session for all that follows: a server that stays, and Wine's
 # services started here on /dev/null (they keep the first program's
 # output open). Each program then starts in seconds, not tens of them.
-chroot "$wroot" "${w_env[@]}" /usr/lib/wine/wineserver64 -p >/dev/null 2>&1
-timeout 120 chroot "$wroot" "${w_env[@]}" wine 'C:\windows\syswow64\cmd.exe' /c exit >/dev/null 2>&1 </dev/null || true
+wine_in_root /usr/lib/wine/wineserver64 -p >/dev/null 2>&1
+timeout 120 "${wine_chroot[@]}" wine 'C:\windows\syswow64\cmd.exe' /c exit >/dev/null 2>&1 </dev/null || true
 echo "Prefix: $(($(date +%s) - started)) s"
 
 drive=$work/prefix/drive_c

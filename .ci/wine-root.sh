@@ -39,23 +39,9 @@ if [[ ! -x $root/usr/bin/apt-get ]]; then
   }
 fi
 
-mounted=()
-unmount() {
-  local i
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-    umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" 2>/dev/null || true
-  done
-}
-trap unmount EXIT
-for m in proc sys dev dev/pts; do
-  mountpoint -q "$root/$m" && continue
-  case $m in
-    proc) mount -t proc proc "$root/proc" ;;
-    sys) mount -t sysfs sys "$root/sys" ;;
-    *) mount --bind "/$m" "$root/$m" ;;
-  esac
-  mounted+=("$root/$m")
-done
+source "$(dirname "$0")/wine-lib.sh"
+trap wine_root_unmount EXIT
+wine_root_mount "$root"
 
 echo "Installing ${packages[*]} in the Wine root"
 cp /etc/resolv.conf "$root/etc/resolv.conf"

@@ -19,13 +19,11 @@ wroot=${QUIBOR15_WINE_ROOT:-/var/cache/quibor15/root}
 perf=$(command -v perf || true)
 if [ -n "$perf" ] && ! perf stat -x, -e task-clock -o /dev/null true 2>/dev/null; then perf=; fi
 stat=$(mktemp)
-mounted=()
 wine_cmd=()
+source "$here/../.ci/wine-lib.sh"
 cleanup() {
     rm -f "$stat"
-    if [ -n "${w_env+x}" ]; then chroot "$wroot" "${w_env[@]}" /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true; fi
-    local i
-    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || true; done
+    wine_root_leave
 }
 trap cleanup EXIT
 
@@ -62,29 +60,19 @@ if [ -x "$wroot/usr/bin/wine" ] && [ "$(id -u)" -eq 0 ]; then
     # One user of the root at a time, as the Windows job.
     exec 9>"$wroot.lock"
     flock 9
-    for m in proc sys dev dev/pts; do
-        mountpoint -q "$wroot/$m" && continue
-        case $m in
-            proc) mount -t proc proc "$wroot/proc" ;;
-            sys) mount -t sysfs sys "$wroot/sys" ;;
-            *) mount --bind "/$m" "$wroot/$m" ;;
-        esac
-        mounted+=("$wroot/$m")
-    done
     inner=/var/tmp/quibor15-bench
     mkdir -p "$wroot$inner/home" "$wroot$inner/scripts"
     cp "$here"/scripts/*.vbs "$wroot$inner/scripts/"
-    w_env=(/usr/bin/env -i HOME="$inner/home" PATH=/usr/local/bin:/usr/bin:/bin LANG=en_US.UTF-8
-        WINEPREFIX="$inner/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=")
+    wine_root_enter "$wroot" "$inner"
     # A server that stays for all the runs, outside the timings.
     if [ ! -d "$wroot$inner/prefix/drive_c" ]; then
-        timeout 300 chroot "$wroot" "${w_env[@]}" wine wineboot -i >/dev/null 2>&1 || true
-        chroot "$wroot" "${w_env[@]}" /usr/lib/wine/wineserver64 -w >/dev/null 2>&1 || true
+        timeout 300 "${wine_chroot[@]}" wine wineboot -i >/dev/null 2>&1 || true
+        wine_in_root /usr/lib/wine/wineserver64 -w >/dev/null 2>&1 || true
     fi
-    chroot "$wroot" "${w_env[@]}" /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 || true
-    wine_cmd=(chroot "$wroot" "${w_env[@]}" wine cscript //nologo)
+    wine_in_root /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 || true
+    wine_cmd=("${wine_chroot[@]}" wine cscript //nologo)
     script_path() { echo "Z:$inner/scripts/$(basename "$1")" | tr / '\\'; }
-    wine_name="Wine $(chroot "$wroot" "${w_env[@]}" wine --version 2>/dev/null || true) (root $wroot)"
+    wine_name="Wine $(wine_in_root wine --version 2>/dev/null || true) (root $wroot)"
 else
     wine=$(command -v wine64 || command -v wine || true)
     if [ -z "$wine" ]; then

@@ -27,33 +27,15 @@ QUIBOR15_WINE_ROOT="$wroot" bash "$src/.ci/wine-root.sh" >&2
 mkdir -p "$wroot/tmp"
 work=$(mktemp -d "$wroot/tmp/quibor15-bench.XXXXXX")
 inner=${work#"$wroot"}
-mounted=()
-w_env=(/usr/bin/env -i HOME="$inner/home" PATH=/usr/local/bin:/usr/bin:/bin LANG=en_US.UTF-8
-  WINEPREFIX="$inner/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=")
+source "$src/.ci/wine-lib.sh"
 cleanup() {
-  chroot "$wroot" "${w_env[@]}" /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true
-  sleep 1
-  local p i
-  for p in /proc/[0-9]*; do
-    [[ $(readlink "$p/root" 2>/dev/null) == "$wroot" ]] && kill -9 "${p#/proc/}" 2>/dev/null
-  done
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-    umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" 2>/dev/null || true
-  done
+  wine_root_leave
   rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
-for m in proc sys dev dev/pts; do
-  mountpoint -q "$wroot/$m" && continue
-  case $m in
-    proc) mount -t proc proc "$wroot/proc" ;;
-    sys) mount -t sysfs sys "$wroot/sys" ;;
-    *) mount --bind "/$m" "$wroot/$m" ;;
-  esac
-  mounted+=("$wroot/$m")
-done
+wine_root_enter "$wroot" "$inner"
 wine_run() {
-  timeout "${WINE_TIMEOUT:-600}" chroot "$wroot" "${w_env[@]}" wine "$@" </dev/null
+  timeout "${WINE_TIMEOUT:-600}" "${wine_chroot[@]}" wine "$@" </dev/null
 }
 
 mkdir -p "$work/home"
