@@ -386,15 +386,27 @@ Integer CheckedNarrow(Long value) { return NarrowOrOverflow(int32_t{value}); }
 
 // --- text to number
 
-bool ParseNumber(std::u16string_view text, const NumberFormat& fmt, double& out) {
+namespace {
+
+// What a number text holds: a radix value (&H, &O), or a decimal number as
+// ASCII ("-12.5e3") with its decimal magnitude, so that each conversion can
+// read it at its own precision.
+struct NumberText {
+    bool radix = false;
+    double radix_value = 0;
+    std::string ascii;
+    int64_t magnitude = 0;
+};
+
+bool ReadNumberText(std::u16string_view text, const NumberFormat& fmt, NumberText& out) {
     size_t i = 0;
     SkipBlanks(text, i);
-    double value = 0;
     if (i < text.size() && text[i] == u'&') {
         ++i;
-        if (!ParseRadix(text, i, value)) return false;
+        if (!ParseRadix(text, i, out.radix_value)) return false;
+        out.radix = true;
     } else {
-        std::string ascii;
+        std::string& ascii = out.ascii;
         if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
             if (text[i] == u'-') ascii += '-';
             ++i;
@@ -446,14 +458,79 @@ bool ParseNumber(std::u16string_view text, const NumberFormat& fmt, double& out)
             if (exp_digits == 0) return false;
             if (negative) exponent = -exponent;
         }
-        int64_t magnitude = (integer_digits > 0 ? integer_digits : -leading_fraction_zeros) + exponent;
-        if (!nonzero_seen) magnitude = -1;
-        if (!ParseAscii(ascii, magnitude, value)) return false;
+        out.magnitude = (integer_digits > 0 ? integer_digits : -leading_fraction_zeros) + exponent;
+        if (!nonzero_seen) out.magnitude = -1;
     }
     SkipBlanks(text, i);
-    if (i != text.size()) return false;
-    out = value;
-    return true;
+    return i == text.size();
+}
+
+// value = digits * 10^exponent as Currency (scaled by 10,000), halves to
+// even; the digits may be many more than 64 bits hold.
+Currency CurrencyFromDecimal(bool negative, std::string_view digits, int64_t exponent) {
+    const size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos) return Currency{0};
+    digits.remove_prefix(first);
+    const int64_t scale = exponent + 4;
+    const int64_t whole_length = static_cast<int64_t>(digits.size()) + scale;
+    if (whole_length > 19) RaiseRuntimeError(rt::kOverflow);
+    constexpr uint64_t kMinMagnitude = uint64_t{1} << 63;  // of the lowest Currency
+    uint64_t whole = 0;
+    for (int64_t k = 0; k < whole_length; ++k) {
+        const uint64_t digit = k < static_cast<int64_t>(digits.size()) ? static_cast<uint64_t>(digits[k] - '0') : 0;
+        if (whole > (kMinMagnitude - digit) / 10) RaiseRuntimeError(rt::kOverflow);
+        whole = whole * 10 + digit;
+    }
+    if (whole_length < static_cast<int64_t>(digits.size())) {
+        // The first dropped digit decides, a 5 with nothing after it goes to even.
+        const size_t cut = whole_length < 0 ? 0 : static_cast<size_t>(whole_length);
+        const char dropped = whole_length < 0 ? '0' : digits[cut];
+        const bool more = digits.find_first_not_of('0', cut + 1) != std::string_view::npos;
+        if (dropped > '5' || (dropped == '5' && (more || (whole & 1) != 0))) ++whole;
+    }
+    if (whole > (negative ? kMinMagnitude : kMinMagnitude - 1)) RaiseRuntimeError(rt::kOverflow);
+    return Currency{negative ? static_cast<int64_t>(0 - whole) : static_cast<int64_t>(whole)};
+}
+
+// The ASCII of a NumberText (or of std::to_chars) as Currency, exactly.
+Currency CurrencyFromAscii(std::string_view ascii) {
+    const bool negative = !ascii.empty() && ascii[0] == '-';
+    if (negative) ascii.remove_prefix(1);
+    std::string digits;
+    int64_t exponent = 0;
+    size_t k = 0;
+    bool after_point = false;
+    for (; k < ascii.size() && ascii[k] != 'e'; ++k) {
+        if (ascii[k] == '.') {
+            after_point = true;
+            continue;
+        }
+        digits += ascii[k];
+        if (after_point) --exponent;
+    }
+    if (k < ascii.size()) {
+        ++k;
+        const bool minus = k < ascii.size() && ascii[k] == '-';
+        if (k < ascii.size() && (ascii[k] == '-' || ascii[k] == '+')) ++k;
+        int64_t e = 0;
+        for (; k < ascii.size(); ++k) {
+            if (e < 100000) e = e * 10 + (ascii[k] - '0');
+        }
+        exponent += minus ? -e : e;
+    }
+    return CurrencyFromDecimal(negative, digits, exponent);
+}
+
+}  // namespace
+
+bool ParseNumber(std::u16string_view text, const NumberFormat& fmt, double& out) {
+    NumberText number;
+    if (!ReadNumberText(text, fmt, number)) return false;
+    if (number.radix) {
+        out = number.radix_value;
+        return true;
+    }
+    return ParseAscii(number.ascii, number.magnitude, out);
 }
 
 // --- Currency
@@ -464,43 +541,9 @@ bool ParseNumber(std::u16string_view text, const NumberFormat& fmt, double& out)
 Currency CurrencyFromDouble(double value) {
     if (!std::isfinite(value) || std::fabs(value) >= 922337203685477.625) RaiseRuntimeError(rt::kOverflow);
     char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf - 1, value);
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
     if (ec != std::errc()) RaiseRuntimeError(rt::kOverflow);
-    *end = '\0';
-    const bool negative = buf[0] == '-';
-    // The magnitude in 64 bits (no wider integer on every target): the
-    // shortest text has at most 17 significant digits.
-    uint64_t digits = 0;
-    int exponent = 0;  // value = digits * 10^exponent
-    const char* p = buf + (negative ? 1 : 0);
-    bool after_point = false;
-    for (; p < end && *p != 'e'; ++p) {
-        if (*p == '.') {
-            after_point = true;
-            continue;
-        }
-        digits = digits * 10 + static_cast<uint64_t>(*p - '0');
-        if (after_point) --exponent;
-    }
-    if (p < end) exponent += std::atoi(p + 1);
-    exponent += 4;
-    constexpr uint64_t kMinMagnitude = uint64_t{1} << 63;  // of the lowest Currency
-    if (exponent >= 0) {
-        for (int i = 0; i < exponent; ++i) {
-            if (digits > kMinMagnitude / 10) RaiseRuntimeError(rt::kOverflow);
-            digits *= 10;
-        }
-    } else if (exponent < -18) {
-        digits = 0;  // below 10^17 / 10^19: less than half of the last place
-    } else {
-        uint64_t divisor = 1;
-        for (int i = 0; i < -exponent; ++i) divisor *= 10;
-        const uint64_t rest = digits % divisor;
-        digits /= divisor;
-        if (rest > divisor - rest || (rest == divisor - rest && (digits & 1) != 0)) ++digits;
-    }
-    if (digits > (negative ? kMinMagnitude : kMinMagnitude - 1)) RaiseRuntimeError(rt::kOverflow);
-    return Currency{negative ? static_cast<int64_t>(0 - digits) : static_cast<int64_t>(digits)};
+    return CurrencyFromAscii(std::string_view(buf, static_cast<size_t>(end - buf)));
 }
 
 double CurrencyToDouble(Currency c) noexcept { return static_cast<double>(c.scaled) / 10000.0; }
@@ -628,6 +671,12 @@ Currency VariantToCurrency(const Variant& v, const NumberFormat& fmt) {
     if (const Long* l = x.As<Long>()) return Currency{int64_t{*l} * 10000};
     if (const Boolean* b = x.As<Boolean>()) return Currency{int64_t{b->raw} * 10000};
     if (const Byte* b = x.As<Byte>()) return Currency{int64_t{*b} * 10000};
+    if (const String* s = x.As<String>()) {
+        // A text is read as the decimal it writes, not through a Double.
+        NumberText number;
+        if (!ReadNumberText(*s, fmt, number)) RaiseRuntimeError(rt::kTypeMismatch);
+        return number.radix ? CurrencyFromDouble(number.radix_value) : CurrencyFromAscii(number.ascii);
+    }
     return CurrencyFromDouble(VariantToDouble(x, fmt));
 }
 

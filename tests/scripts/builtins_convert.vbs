@@ -6,6 +6,7 @@ Next
 WScript.Echo CInt(2.5), CInt(3.5), CInt(-2.5), CInt("12"), CLng(" 42 "), CLng("&H1F"), CDbl("1e3"), CSng(0.1)
 WScript.Echo CBool(0), CBool(-5), CBool("true"), CBool("False"), CStr(True), CStr(12.5), CStr(CCur(1) / 3)
 WScript.Echo CCur(1.23456), CCur("12.5") * 2, CByte(255), CDate("2010-11-26"), CDate(40508.5)
+WScript.Echo CCur("922337203685477.5807"), CCur("-1,234.56785")
 WScript.Echo IsNumeric("12.5"), IsNumeric("1e5"), IsNumeric("abc"), IsNumeric(""), IsNumeric("&HFF"), IsNumeric(#1/1/2000#)
 WScript.Echo IsDate("2010-11-26"), IsDate("nope"), IsDate(12)
 WScript.Echo Abs(-3), Abs(-2.5), TypeName(Abs(-32768)), Abs(-32768), Sgn(-7), Sgn(0), Sgn(0.1), IsNull(Abs(Null))

@@ -272,6 +272,33 @@ TEST(CurrencyTest, FromDouble) {
     EXPECT_EQ(CurrencyToDouble(Currency{82500}), 8.25);
 }
 
+// A text is read as the decimal it writes: no Double in between.
+TEST(CurrencyTest, FromTextExactly) {
+    const struct {
+        const char16_t* text;
+        int64_t scaled;
+    } kCases[] = {
+        {u"922337203685477.5807", 9223372036854775807},
+        {u"-922337203685477.5808", std::numeric_limits<int64_t>::min()},
+        {u"1,234.5678", 12345678},
+        {u"0.00005", 0},  // halves to even
+        {u"0.00015", 2},
+        {u"0.000050001", 1},
+        {u"12.34565", 123456},
+        {u"1.5e3", 15000000},
+        {u"123456e-10", 0},
+        {u"&H10", 160000},
+    };
+    NumberFormat fmt;
+    fmt.grouped = true;
+    for (const auto& c : kCases) {
+        EXPECT_EQ(VariantToCurrency(Variant(String(c.text)), fmt), Currency{c.scaled}) << "case " << (&c - kCases);
+    }
+    EXPECT_RAISES(6, VariantToCurrency(Variant(String(u"922337203685477.5808"))));
+    EXPECT_RAISES(6, VariantToCurrency(Variant(String(u"1e400"))));
+    EXPECT_RAISES(13, VariantToCurrency(Variant(String(u"12 apples"))));
+}
+
 // --- dates
 
 TEST(CalendarTest, LeapYears) {
