@@ -189,17 +189,27 @@ void SkipBlanks(std::u16string_view text, size_t& i) {
     while (i < text.size() && IsBlank(text[i])) ++i;
 }
 
-// A month by its English name or the name's first three letters, case
-// ignored: 1 to 12, or 0 (i unchanged).
-int32_t ReadMonthName(std::u16string_view text, size_t& i) {
+// Between the day, the month's name and the year: "26-Nov-2010", "26. März 2010", "Nov. 26, 2010".
+bool IsDateSeparator(char16_t c) { return IsBlank(c) || c == u',' || c == u'-' || c == u'/' || c == u'.'; }
+
+// A month by the locale's full or abbreviated name, or by its English name or
+// the name's first three letters, case ignored: 1 to 12, or 0 (i unchanged).
+// An abbreviation may be written with or without its period ("févr.").
+int32_t ReadMonthName(std::u16string_view text, size_t& i, const MonthNames* names) {
     static constexpr std::u16string_view kMonths[] = {u"January",   u"February", u"March",    u"April",
                                                       u"May",       u"June",     u"July",     u"August",
                                                       u"September", u"October",  u"November", u"December"};
     size_t j = i;
-    while (j < text.size() && ((text[j] >= u'a' && text[j] <= u'z') || (text[j] >= u'A' && text[j] <= u'Z'))) ++j;
-    const std::u16string_view word = text.substr(i, j - i);
+    while (j < text.size() && !IsDateSeparator(text[j]) && !(text[j] >= u'0' && text[j] <= u'9')) ++j;
+    std::u16string_view word = text.substr(i, j - i);
+    if (word.empty()) return 0;
+    auto named = [&](std::u16string_view name) {
+        if (name.empty()) return false;
+        if (EqualsIgnoreCase(word, name)) return true;
+        return name.back() == u'.' && EqualsIgnoreCase(word, name.substr(0, name.size() - 1));
+    };
     for (int32_t m = 0; m < 12; ++m) {
-        if (EqualsIgnoreCase(word, kMonths[m]) ||
+        if ((names && (named(names->full[m]) || named(names->abbreviated[m]))) || EqualsIgnoreCase(word, kMonths[m]) ||
             (word.size() == 3 && EqualsIgnoreCase(word, kMonths[m].substr(0, 3)))) {
             i = j;
             return m + 1;
@@ -209,23 +219,23 @@ int32_t ReadMonthName(std::u16string_view text, size_t& i) {
 }
 
 void SkipDateSeparators(std::u16string_view text, size_t& i) {
-    while (i < text.size() && (IsBlank(text[i]) || text[i] == u',' || text[i] == u'-' || text[i] == u'/')) ++i;
+    while (i < text.size() && IsDateSeparator(text[i])) ++i;
 }
 
 // "October 19, 1962", "Nov 26, 2010", "26 Nov 2010", "26-Nov-2010": the day
 // serial, i past the year; nullopt (i unchanged) for other text.
-std::optional<int64_t> ReadNamedMonthDate(std::u16string_view text, size_t& i) {
+std::optional<int64_t> ReadNamedMonthDate(std::u16string_view text, size_t& i, const MonthNames* names) {
     size_t j = i;
     int32_t day = 0, year = 0;
     size_t day_digits = 0, year_digits = 0;
-    int32_t month = ReadMonthName(text, j);
+    int32_t month = ReadMonthName(text, j, names);
     if (month != 0) {
         SkipDateSeparators(text, j);
         if (!ReadUnsigned(text, j, day, day_digits)) return std::nullopt;
     } else {
         if (!ReadUnsigned(text, j, day, day_digits)) return std::nullopt;
         SkipDateSeparators(text, j);
-        month = ReadMonthName(text, j);
+        month = ReadMonthName(text, j, names);
         if (month == 0) return std::nullopt;
     }
     SkipDateSeparators(text, j);
@@ -240,7 +250,7 @@ std::optional<int64_t> ReadNamedMonthDate(std::u16string_view text, size_t& i) {
 // with the month's name ("October 19, 1962", "26-Nov-2010"), either
 // followed by a time, or a time alone ("h:mm[:ss] [AM|PM]"). Two-digit years
 // take the runtime's window (00-29 are 2000-2029).
-std::optional<Date> ParseDateText(std::u16string_view text) {
+std::optional<Date> ParseDateText(std::u16string_view text, const MonthNames* names) {
     size_t i = 0;
     SkipBlanks(text, i);
     int64_t day_serial = 0;
@@ -248,7 +258,7 @@ std::optional<Date> ParseDateText(std::u16string_view text) {
     size_t start = i;
     int32_t a = 0, b = 0, c = 0;
     size_t na = 0, nb = 0, nc = 0;
-    if (std::optional<int64_t> named = ReadNamedMonthDate(text, i)) {
+    if (std::optional<int64_t> named = ReadNamedMonthDate(text, i, names)) {
         day_serial = *named;
         has_date = true;
         SkipBlanks(text, i);
@@ -699,7 +709,7 @@ Date VariantToDate(const Variant& v, const NumberFormat& fmt) {
     double serial;
     if (const String* s = x.As<String>()) {
         if (!ParseNumber(*s, fmt, serial)) {
-            std::optional<Date> parsed = ParseDateText(*s);
+            std::optional<Date> parsed = ParseDateText(*s, fmt.months.get());
             if (!parsed) RaiseRuntimeError(rt::kTypeMismatch);
             return *parsed;
         }

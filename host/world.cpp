@@ -16,8 +16,10 @@ namespace quibor15::host {
 
 namespace {
 
-constexpr uint32_t kLocaleDecimal = 0x0E;   // LOCALE_SDECIMAL
-constexpr uint32_t kLocaleThousand = 0x0F;  // LOCALE_STHOUSAND
+constexpr uint32_t kLocaleDecimal = 0x0E;           // LOCALE_SDECIMAL
+constexpr uint32_t kLocaleThousand = 0x0F;          // LOCALE_STHOUSAND
+constexpr uint32_t kLocaleMonthName1 = 0x38;        // LOCALE_SMONTHNAME1..12
+constexpr uint32_t kLocaleAbbrevMonthName1 = 0x44;  // LOCALE_SABBREVMONTHNAME1..12
 
 SystemTime SystemTimeOf(const DateParts& p) {
     SystemTime st;
@@ -85,6 +87,12 @@ NumberFormat World::SystemNumberFormat() {
     NumberFormat fmt;
     if (auto d = locales_->GetInfo(lcid, kLocaleDecimal); d && !d->empty()) fmt.decimal = (*d)[0];
     if (auto t = locales_->GetInfo(lcid, kLocaleThousand); t && !t->empty()) fmt.thousands = (*t)[0];
+    auto months = std::make_shared<MonthNames>();
+    for (uint32_t m = 0; m < 12; ++m) {
+        months->full[m] = locales_->GetInfo(lcid, kLocaleMonthName1 + m).value_or(String());
+        months->abbreviated[m] = locales_->GetInfo(lcid, kLocaleAbbrevMonthName1 + m).value_or(String());
+    }
+    fmt.months = std::move(months);
     number_formats_.emplace(lcid, fmt);
     return fmt;
 }

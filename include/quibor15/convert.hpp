@@ -3,12 +3,20 @@
 // rules every Integer and Long computation follows.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "quibor15/variant.hpp"
 
 namespace quibor15 {
+
+// A locale's month names, full and abbreviated, January first.
+struct MonthNames {
+    std::array<String, 12> full;
+    std::array<String, 12> abbreviated;
+};
 
 // The number format that text-to-number and number-to-text conversions use:
 // the system locale's separators. The component takes it from the platform;
@@ -19,6 +27,9 @@ struct NumberFormat {
     // Text may group the digits of its whole part with `thousands` (the
     // script runtime's conversions do; the component's strict ones do not).
     bool grouped = false;
+    // The locale's month names, which text-to-date conversions read beside
+    // the English ones; none by default.
+    std::shared_ptr<const MonthNames> months;
 };
 
 // Double to Integer / Long: halves to even; error 6 outside the range.
