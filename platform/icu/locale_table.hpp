@@ -62,8 +62,8 @@ const LocaleTable* BuiltInLocaleTable();
 // nullptr otherwise, and the database then asks ICU.
 const LocaleTable* MatchingBuiltInLocaleTable();
 
-// The identifiers the table answers for: every one that can be installed
-// (1 to 0xFFFF); the table then says whether it is.
+// The identifiers the table answers for: 0 to 0xFFFF, which holds every one
+// that can be installed; the table then says whether it is.
 constexpr bool IsTabledIdentifier(int32_t lcid) { return lcid >= 0 && lcid <= 0xFFFF; }
 
 enum class PictureKind { kShortDates, kLongDates, kTimes };
