@@ -143,8 +143,8 @@ void BM_CatalogueCreationColdDatabase(benchmark::State& state) {
 }
 BENCHMARK(BM_CatalogueCreationColdDatabase)->Unit(benchmark::kMillisecond);
 
-// Every later catalogue: the database's own tables are loaded, the
-// component builds everything again.
+// Every later catalogue: the database has answered for every locale
+// before; the component asks again and builds its objects again.
 void BM_CatalogueCreation(benchmark::State& state) {
     Library library(ContextOn(std::make_shared<icu_backend::IcuLocaleDatabase>()));
     CreateCatalogue(library);

@@ -45,6 +45,7 @@ const Variant& ArgOrMissing(std::span<Variant> args, size_t i) {
 }  // namespace
 
 std::optional<size_t> Collection::FindKey(std::u16string_view key) const {
+    if (!keys_.contains(CaseKey(key))) return std::nullopt;
     for (size_t i = 0; i < entries_.size(); ++i) {
         if (entries_[i].key && EqualsIgnoreCase(*entries_[i].key, key)) return i;
     }
@@ -92,7 +93,11 @@ void Collection::Add(Variant item, const Variant& key, const Variant& before, co
         default:
             if (!k.IsMissing()) RaiseRuntimeError(rt::kTypeMismatch);
     }
-    if (new_key && FindKey(*new_key)) RaiseRuntimeError(rt::kDuplicateKey);
+    std::u32string case_key;
+    if (new_key) {
+        case_key = CaseKey(*new_key);
+        if (keys_.contains(case_key)) RaiseRuntimeError(rt::kDuplicateKey);
+    }
     bool has_before = !before.IsMissing();
     bool has_after = !after.IsMissing();
     if (has_before && has_after) RaiseRuntimeError(rt::kInvalidProcedureCall);
@@ -100,7 +105,9 @@ void Collection::Add(Variant item, const Variant& key, const Variant& before, co
     if (has_before) at = Locate(before);
     if (has_after) at = Locate(after) + 1;
     Variant value = item.IsByRef() ? Variant(item.Deref()) : std::move(item);
+    const bool keyed = new_key.has_value();
     entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), Entry{std::move(value), std::move(new_key)});
+    if (keyed) keys_.insert(std::move(case_key));
 }
 
 Variant Collection::Item(const Variant& index) const { return entries_[Locate(index)].item; }
@@ -111,6 +118,7 @@ void Collection::Remove(const Variant& index) {
     // reads this collection: take it out first, release it afterwards.
     Entry removed = std::move(entries_[at]);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(at));
+    if (removed.key) keys_.erase(CaseKey(*removed.key));
 }
 
 Ref<Enumerator> Collection::NewEnum() const { return MakeRef<SnapshotEnumerator>(Items()); }

@@ -303,6 +303,17 @@ bool EqualsIgnoreCase(std::u16string_view a, std::u16string_view b) {
     return i == a.size() && j == b.size();
 }
 
+std::u32string CaseKey(std::u16string_view text) {
+    std::u32string key;
+    key.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        size_t units;
+        key.push_back(Fold(CodePointAt(text, i, units)));
+        i += units;
+    }
+    return key;
+}
+
 String LowerCase(std::u16string_view text) { return MapCodePoints(text, ToLower); }
 String UpperCase(std::u16string_view text) { return MapCodePoints(text, ToUpper); }
 

@@ -33,20 +33,35 @@ void clsQuiborLocaleA::BuildPictureLists() {
     ls::PictureListsGuard release(scratch);
     ls::LoadPictureLists(*GetContext(), lcid_);
 
-    const auto add_all = [&](clsQuiborDTFormatsA& list, const ls::PictureList& pictures, Integer count,
-                             DTFormatType type) {
-        for (Integer k = 1; k <= count; ++k) {
-            Ref<_clsQuiborDTFormatA> entry = clsQuiborDTFormatA::Make(GetContext(), type, (*pictures)[k]);
+    // The catalogue initialises every installed locale and few of their
+    // lists are ever read, so the pictures are kept as enumerated and the
+    // picture objects made on the first read; nothing can fail in between.
+    const auto taken = [](ls::PictureList& list, Integer count) {
+        return count > 0 && list ? std::move(*list) : std::vector<String>();
+    };
+    EnumeratedPictures pictures;
+    pictures.short_dates = taken(scratch.short_dates, scratch.short_count);
+    // Long pictures join the list only when there are at least two of them:
+    // a locale with a single long picture lists its short pictures alone.
+    if (scratch.long_count > 1) pictures.long_dates = taken(scratch.long_dates, scratch.long_count);
+    pictures.times = taken(scratch.times, scratch.time_count);
+    enumerated_ = std::move(pictures);
+}
+
+void clsQuiborLocaleA::MakePictureLists() {
+    if (!enumerated_) return;
+    const auto add_all = [&](clsQuiborDTFormatsA& list, const std::vector<String>& pictures, DTFormatType type) {
+        for (size_t k = 1; k < pictures.size(); ++k) {
+            Ref<_clsQuiborDTFormatA> entry = clsQuiborDTFormatA::Make(GetContext(), type, pictures[k]);
             list.Add(entry);
         }
     };
     auto dates = MakeRef<clsQuiborDTFormatsA>(GetContext());
-    if (scratch.short_count > 0) add_all(*dates, scratch.short_dates, scratch.short_count, dtfShortDate);
-    // Long pictures join the list only when there are at least two of them:
-    // a locale with a single long picture lists its short pictures alone.
-    if (scratch.long_count > 1) add_all(*dates, scratch.long_dates, scratch.long_count, dtfLongDate);
+    add_all(*dates, enumerated_->short_dates, dtfShortDate);
+    add_all(*dates, enumerated_->long_dates, dtfLongDate);
     auto times = MakeRef<clsQuiborDTFormatsA>(GetContext());
-    if (scratch.time_count > 0) add_all(*times, scratch.times, scratch.time_count, dtfTime);
+    add_all(*times, enumerated_->times, dtfTime);
+    enumerated_.reset();
     date_formats_ = std::move(dates);
     time_formats_ = std::move(times);
 }
@@ -70,8 +85,15 @@ Boolean clsQuiborLocaleA::get_isValid() {
 
 Long clsQuiborLocaleA::get_LCID() { return lcid_; }
 
-Ref<_clsQuiborDTFormatsA> clsQuiborLocaleA::get_DateFormats() { return date_formats_; }
-Ref<_clsQuiborDTFormatsA> clsQuiborLocaleA::get_TimeFormats() { return time_formats_; }
+Ref<_clsQuiborDTFormatsA> clsQuiborLocaleA::get_DateFormats() {
+    MakePictureLists();
+    return date_formats_;
+}
+
+Ref<_clsQuiborDTFormatsA> clsQuiborLocaleA::get_TimeFormats() {
+    MakePictureLists();
+    return time_formats_;
+}
 
 // ---- numbers and amounts -----------------------------------------------------
 
@@ -191,6 +213,7 @@ Date clsQuiborLocaleA::LocaleCDate(String& DateExpression) {
     const Long kind = by_name ? dtfLongDate : dtfShortDate;
     ls::DateParts parts;
     bool found = TryPicture(numbers, by_name ? long_picture : short_picture, name_month, parts);
+    if (!found) MakePictureLists();
     if (!found && date_formats_) {
         for (const Variant& item : date_formats_->Entries()) {
             const ObjectRef object = item.ObjectOrThrow();

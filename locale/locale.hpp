@@ -1,9 +1,12 @@
 // clsQuiborLocaleA: one installed locale. Its information properties ask
 // the platform's locale database on every read; its formatting, parsing,
 // sorting and case mapping members compose their results from that
-// database; its two picture lists are built once, when the catalogue
-// initialises it.
+// database; its two picture lists are enumerated once, when the catalogue
+// initialises it, and their objects made when a list is first read.
 #pragma once
+
+#include <optional>
+#include <vector>
 
 #include "locale/date_parser.hpp"
 #include "locale/dt_formats.hpp"
@@ -51,6 +54,8 @@ public:
 private:
     String GetLocaleString(uint32_t code);
     void BuildPictureLists();
+    // Makes the list objects of the pictures BuildPictureLists kept, once.
+    void MakePictureLists();
     // The month a text names (1 to 12), or 0 when it names none.
     Integer FindMonthName(const String& text);
     // The parts a picture gives for the numbers of a text, when they form a
@@ -62,6 +67,12 @@ private:
     Long primary_ = 0;
     Long sub_ = 0;
     Long lcid_ = 0;
+    // The pictures enumerated for the lists, as the scratch lists held them
+    // (first slot empty), until the list objects are made.
+    struct EnumeratedPictures {
+        std::vector<String> short_dates, long_dates, times;
+    };
+    std::optional<EnumeratedPictures> enumerated_;
     Ref<clsQuiborDTFormatsA> date_formats_;
     Ref<clsQuiborDTFormatsA> time_formats_;
 };

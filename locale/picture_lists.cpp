@@ -18,10 +18,18 @@ String CopiedPicture(const String& picture) {
     return text;
 }
 
+// A list holding only its empty first slot, with room for a locale's usual
+// number of pictures.
+void StartList(PictureList& list) {
+    list.emplace();
+    list->reserve(16);
+    list->emplace_back();
+}
+
 void Append(PictureList& list, Integer& count, const String& picture) {
     String text = CopiedPicture(picture);
     const Integer next = CheckedAdd(count, Integer{1});
-    if (!list) list.emplace(1);  // first slot left empty
+    if (!list) StartList(list);
     list->push_back(std::move(text));
     count = next;
 }
@@ -63,8 +71,8 @@ void LoadPictureLists(Context& context, Long lcid) {
     WindowsServices& windows = context.Windows();
     // All three lists start empty, the time list included: a build that
     // failed earlier must not leave its pictures for this locale.
-    scratch.long_dates.emplace(1);
-    scratch.short_dates.emplace(1);
+    StartList(scratch.long_dates);
+    StartList(scratch.short_dates);
     scratch.times.reset();
     scratch.long_count = scratch.short_count = scratch.time_count = 0;
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "quibor15/object.hpp"
@@ -36,7 +38,10 @@ public:
 
     // C++ conveniences.
     bool HasKey(std::u16string_view key) const;
-    void Clear() noexcept { entries_.clear(); }
+    void Clear() noexcept {
+        entries_.clear();
+        keys_.clear();
+    }
     std::vector<Variant> Items() const;
 
     String TypeName() const override { return u"Collection"; }
@@ -54,6 +59,9 @@ private:
     std::optional<size_t> FindKey(std::u16string_view key) const;
 
     std::vector<Entry> entries_;
+    // The CaseKey of every key, so that adding under a key does not compare
+    // it with every entry's.
+    std::unordered_set<std::u32string> keys_;
 };
 
 }  // namespace quibor15

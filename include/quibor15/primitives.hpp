@@ -80,6 +80,9 @@ String RightText(std::u16string_view text, Long n);  // error 5 for n < 0
 // Case folding of the forms runtime's text comparison (Option Compare Text):
 // letters compared without regard to case.
 bool EqualsIgnoreCase(std::u16string_view a, std::u16string_view b);
+// The text's code points folded as EqualsIgnoreCase folds them: two texts
+// are equal without regard to case exactly when their keys are equal.
+std::u32string CaseKey(std::u16string_view text);
 String LowerCase(std::u16string_view text);
 String UpperCase(std::u16string_view text);
 

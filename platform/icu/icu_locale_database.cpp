@@ -10,6 +10,7 @@
 #include "platform/icu/icu_locale.hpp"
 #include "platform/icu/info_codes.hpp"
 #include "platform/icu/lcid_resolver.hpp"
+#include "platform/icu/locale_table.hpp"
 #include "platform/icu/picture_formatter.hpp"
 #include "platform/icu/windows_locale_tables.hpp"
 
@@ -61,7 +62,9 @@ std::u16string MapEachCharacter(std::u16string_view text, bool upper, bool turki
 
 }  // namespace
 
-IcuLocaleDatabase::IcuLocaleDatabase(int32_t system_default_lcid) : system_default_lcid_(system_default_lcid) {}
+IcuLocaleDatabase::IcuLocaleDatabase(int32_t system_default_lcid, Answers answers)
+    : system_default_lcid_(system_default_lcid),
+      table_(answers == Answers::kTabled ? MatchingBuiltInLocaleTable() : nullptr) {}
 
 IcuLocaleDatabase::~IcuLocaleDatabase() = default;
 
@@ -75,19 +78,29 @@ IcuLocale* IcuLocaleDatabase::FindExact(int32_t lcid) const {
     return result;
 }
 
-IcuLocale* IcuLocaleDatabase::Find(int32_t lcid) const {
-    if (IsDefaultAlias(lcid)) {
-        if (IsDefaultAlias(system_default_lcid_)) return nullptr;
-        lcid = system_default_lcid_;
-    }
-    return FindExact(lcid);
+int32_t IcuLocaleDatabase::Resolved(int32_t lcid) const {
+    if (!IsDefaultAlias(lcid)) return lcid;
+    return IsDefaultAlias(system_default_lcid_) ? kLocaleNeutral : system_default_lcid_;
 }
 
-bool IcuLocaleDatabase::IsInstalled(int32_t lcid) const { return !IsDefaultAlias(lcid) && FindExact(lcid) != nullptr; }
+IcuLocale* IcuLocaleDatabase::Find(int32_t lcid) const {
+    lcid = Resolved(lcid);
+    return lcid == kLocaleNeutral ? nullptr : FindExact(lcid);
+}
+
+bool IcuLocaleDatabase::TableAnswers(int32_t lcid) const { return table_ != nullptr && IsTabledIdentifier(lcid); }
+
+const TabledLocale* IcuLocaleDatabase::Tabled(int32_t lcid) const {
+    return TableAnswers(lcid) ? FindTabled(*table_, lcid) : nullptr;
+}
+
+bool IcuLocaleDatabase::IsInstalled(int32_t lcid) const {
+    if (IsDefaultAlias(lcid)) return false;
+    if (TableAnswers(lcid)) return Tabled(lcid) != nullptr;
+    return FindExact(lcid) != nullptr;
+}
 
 std::optional<std::u16string> IcuLocaleDatabase::GetInfo(int32_t lcid, uint32_t lctype) const {
-    IcuLocale* locale = Find(lcid);
-    if (locale == nullptr) return std::nullopt;
     // No user overrides exist here, and texts are not converted to a code
     // page, so these two modifiers change nothing.
     lctype &= ~(lctype::kNoUserOverride | lctype::kUseCpAcp);
@@ -96,6 +109,14 @@ std::optional<std::u16string> IcuLocaleDatabase::GetInfo(int32_t lcid, uint32_t 
     if ((lctype & lctype::kReturnNumber) != 0) return std::nullopt;
     const bool genitive = (lctype & lctype::kReturnGenitiveNames) != 0;
     lctype &= ~lctype::kReturnGenitiveNames;
+    lcid = Resolved(lcid);
+    if (TableAnswers(lcid)) {
+        const TabledLocale* tabled = Tabled(lcid);
+        if (tabled == nullptr) return std::nullopt;
+        return TabledInfoOf(*table_, *tabled, lctype, genitive);
+    }
+    IcuLocale* locale = Find(lcid);
+    if (locale == nullptr) return std::nullopt;
     if (lctype == lctype::kSAbbrevLangName && !genitive) return AbbreviationOf(*locale);
     return locale->Info(lctype, genitive);
 }
@@ -161,19 +182,25 @@ std::optional<std::u16string> IcuLocaleDatabase::FormatTime(int32_t lcid, uint32
 }
 
 std::vector<std::u16string> IcuLocaleDatabase::DatePictures(int32_t lcid, uint32_t flags) const {
+    flags &= ~lctype::kUseCpAcp;
+    if (flags != lcflags::kDateShortDate && flags != lcflags::kDateLongDate) return {};
+    const bool long_dates = flags == lcflags::kDateLongDate;
+    if (TableAnswers(lcid)) {
+        const TabledLocale* tabled = Tabled(lcid);
+        if (tabled == nullptr) return {};
+        return TabledPictures(*table_, *tabled, long_dates ? PictureKind::kLongDates : PictureKind::kShortDates);
+    }
     IcuLocale* locale = FindExact(lcid);
     if (locale == nullptr) return {};
-    switch (flags & ~lctype::kUseCpAcp) {
-        case lcflags::kDateShortDate:
-            return locale->Pictures().short_dates;
-        case lcflags::kDateLongDate:
-            return locale->Pictures().long_dates;
-        default:
-            return {};
-    }
+    return long_dates ? locale->Pictures().long_dates : locale->Pictures().short_dates;
 }
 
 std::vector<std::u16string> IcuLocaleDatabase::TimePictures(int32_t lcid) const {
+    if (TableAnswers(lcid)) {
+        const TabledLocale* tabled = Tabled(lcid);
+        if (tabled == nullptr) return {};
+        return TabledPictures(*table_, *tabled, PictureKind::kTimes);
+    }
     IcuLocale* locale = FindExact(lcid);
     if (locale == nullptr) return {};
     return locale->Pictures().times;

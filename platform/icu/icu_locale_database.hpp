@@ -1,6 +1,10 @@
 // The Windows-style locale database on ICU: Windows locale identifiers and
 // information codes answered from ICU's CLDR data, with the Windows-specific
-// values (abbreviations, calendar numbers, pictures) mapped on top.
+// values (abbreviations, calendar numbers, pictures) mapped on top. Which
+// identifiers are installed, their information values and their picture
+// lists come from the table the build made of these same answers
+// (locale_table.hpp); ICU is opened for the rest (formatting, comparing, case
+// mapping).
 #pragma once
 
 #include <unicode/uversion.h>
@@ -22,12 +26,19 @@ U_NAMESPACE_END
 namespace quibor15::icu_backend {
 
 class IcuLocale;
+struct LocaleTable;
+struct TabledLocale;
 
 class IcuLocaleDatabase final : public LocaleDatabase {
 public:
     static constexpr int32_t kEnglishUnitedStates = 0x0409;
 
-    explicit IcuLocaleDatabase(int32_t system_default_lcid = kEnglishUnitedStates);
+    // kLive works everything out from ICU, as the build does to make the
+    // table; kTabled answers from the table where it can (the same answers,
+    // without opening ICU).
+    enum class Answers { kTabled, kLive };
+
+    explicit IcuLocaleDatabase(int32_t system_default_lcid = kEnglishUnitedStates, Answers answers = Answers::kTabled);
     ~IcuLocaleDatabase() override;
     IcuLocaleDatabase(const IcuLocaleDatabase&) = delete;
     IcuLocaleDatabase& operator=(const IcuLocaleDatabase&) = delete;
@@ -58,6 +69,15 @@ public:
     std::optional<std::u16string> MapCase(int32_t lcid, uint32_t flags, std::u16string_view text) const override;
 
 private:
+    // The identifier a default identifier (LOCALE_USER_DEFAULT,
+    // LOCALE_SYSTEM_DEFAULT, LOCALE_NEUTRAL) stands for: the system default;
+    // 0, which names no locale, when that is a default identifier too.
+    int32_t Resolved(int32_t lcid) const;
+    // Whether the answers for lcid come from the table.
+    bool TableAnswers(int32_t lcid) const;
+    // The table's entry for lcid; nullptr when the table does not answer
+    // for it or says it is not installed.
+    const TabledLocale* Tabled(int32_t lcid) const;
     // The cached locale for an identifier, the default identifiers
     // (LOCALE_USER_DEFAULT, LOCALE_SYSTEM_DEFAULT, LOCALE_NEUTRAL) standing
     // for the system default; nullptr when it is not installed.
@@ -69,6 +89,7 @@ private:
     const icu::Collator* CollatorFor(int32_t lcid, uint32_t flags) const;
 
     int32_t system_default_lcid_;
+    const LocaleTable* table_;  // nullptr: every answer from ICU
     // Filled on first use of each identifier; a null entry remembers that
     // the identifier is not installed.
     mutable std::unordered_map<int32_t, std::unique_ptr<IcuLocale>> locales_;

@@ -61,6 +61,14 @@ inline constexpr uint32_t kSMonthName13 = 0x100E;
 inline constexpr uint32_t kSAbbrevMonthName13 = 0x100F;
 inline constexpr uint32_t kINegNumber = 0x1010;
 
+// Every code above lies in one of these ranges, both ends included: the
+// codes the build-time table (locale_table.hpp) holds the answers to.
+struct CodeRange {
+    uint32_t first;
+    uint32_t last;
+};
+inline constexpr CodeRange kCodeRanges[] = {{0x1, 0x7F}, {0x1000, 0x101F}};
+
 // Modifier bits a caller may OR into a code.
 inline constexpr uint32_t kNoUserOverride = 0x80000000;
 inline constexpr uint32_t kUseCpAcp = 0x40000000;

@@ -84,6 +84,18 @@ TEST_F(PictureListsOnFixture, FourEntriesInOrder) {
     EXPECT_EQ(EntriesOf(locale->get_TimeFormats()), (std::vector<Entry>{{2, u"h:mm:ss tt"}}));
 }
 
+// The list objects are made when a list is first read, from the pictures
+// the platform enumerated when the locale was initialised.
+TEST_F(PictureListsOnFixture, ListsHoldThePicturesOfTheInitialisation) {
+    db_->AddEnglishUnitedStates().ShortDates({u"M/d/yyyy", u"M/d/yy"}).LongDates({}).Times({u"h:mm:ss tt"});
+    auto world = FixtureWorld(db_);
+    auto locale = world.Locale(kEnUs);
+    db_->Locale(kEnUs).ShortDates({u"yyyy-MM-dd"}).Times({u"HH:mm"});
+    ASSERT_EQ(db_->TimePictures(kEnUs), (std::vector<String>{u"HH:mm"}));
+    EXPECT_EQ(EntriesOf(locale->get_DateFormats()), (std::vector<Entry>{{1, u"M/d/yyyy"}, {1, u"M/d/yy"}}));
+    EXPECT_EQ(EntriesOf(locale->get_TimeFormats()), (std::vector<Entry>{{2, u"h:mm:ss tt"}}));
+}
+
 TEST_F(PictureListsOnFixture, ASingleLongPictureIsLeftOut) {
     db_->AddEnglishUnitedStates().ShortDates({u"M/d/yyyy", u"M/d/yy"}).LongDates({u"dddd, MMMM dd, yyyy"});
     auto world = FixtureWorld(db_);

@@ -4,6 +4,7 @@
 
 #include "frame/core/expect_error.hpp"
 #include "frame/core/test_objects.hpp"
+#include "quibor15/primitives.hpp"
 
 namespace quibor15 {
 namespace {
@@ -50,6 +51,38 @@ TEST(CollectionTest, KeysWithoutRegardToCase) {
     EXPECT_EQ(c->Item(u"two"), Variant(u"second"));
     EXPECT_TRUE(c->HasKey(u"tWo"));
     EXPECT_FALSE(c->HasKey(u"three"));
+}
+
+// A key is taken exactly when the runtime's comparison calls it equal to one
+// already present, whatever the letters: non-ASCII case, pairs of surrogates,
+// lone ones.
+TEST(CollectionTest, KeyTakenExactlyWhenTheComparisonSaysEqual) {
+    const struct {
+        std::u16string first, second;
+    } kPairs[] = {
+        {u"\u00C4pfel", u"\u00E4PFEL"},
+        {u"\u03A3", u"\u03C3"},
+        {u"\u03C2", u"\u03C3"},
+        {u"\u00DF", u"SS"},
+        {u"\U00010400", u"\U00010428"},
+        {u"\xD801", u"\xD802"},
+        {u"\xD801", u"\xD801"},
+        {u"ab", u"abc"},
+        {u"", u""},
+    };
+    for (const auto& [first, second] : kPairs) {
+        auto c = Collection::Create();
+        c->Add(Variant(u"1"), Variant(first));
+        const bool equal = EqualsIgnoreCase(first, second);
+        EXPECT_EQ(c->HasKey(second), equal);
+        if (equal) {
+            EXPECT_RAISES(457, c->Add(Variant(u"2"), Variant(second)));
+            EXPECT_EQ(c->Item(Variant(second)), Variant(u"1"));
+        } else {
+            c->Add(Variant(u"2"), Variant(second));
+            EXPECT_EQ(c->Item(Variant(second)), Variant(u"2"));
+        }
+    }
 }
 
 TEST(CollectionTest, MissingKeyRaises5) {
