@@ -34,9 +34,15 @@ struct CallRecord {
 // Readable output for test failure messages (UTF-8).
 std::ostream& operator<<(std::ostream& os, const CallRecord& record);
 
+// The log keeps the most recent calls, at least kKeptCalls of them: a long
+// run (a script's loop) drops the oldest so its memory stays bounded.
 class CallLog {
 public:
+    static constexpr size_t kKeptCalls = 100000;
+
     void Add(String function, std::vector<String> args);
+    // How many of the oldest calls were dropped.
+    size_t Dropped() const noexcept { return dropped_; }
 
     const std::vector<CallRecord>& All() const noexcept { return records_; }
     // The calls of one function, in order.
@@ -47,10 +53,14 @@ public:
     // The calls of any of the given functions, in order (for asserting the
     // interleaving of a few functions while ignoring the rest).
     std::vector<CallRecord> Among(std::initializer_list<std::u16string_view> functions) const;
-    void Clear() noexcept { records_.clear(); }
+    void Clear() noexcept {
+        records_.clear();
+        dropped_ = 0;
+    }
 
 private:
     std::vector<CallRecord> records_;
+    size_t dropped_ = 0;
 };
 
 // Argument texts.

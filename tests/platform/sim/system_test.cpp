@@ -198,5 +198,17 @@ TEST(CallLog, FiltersAndClearing) {
     EXPECT_TRUE(win.Messages().empty());
 }
 
+// A long run keeps the newest calls and a bounded log.
+TEST(CallLog, DropsTheOldestCallsOfALongRun) {
+    CallLog log;
+    const size_t calls = 2 * CallLog::kKeptCalls + 5;
+    for (size_t i = 0; i < calls; ++i) log.Add(u"GetTickCount", {DecArg(static_cast<int64_t>(i))});
+    EXPECT_LE(log.All().size(), 2 * CallLog::kKeptCalls);
+    EXPECT_GE(log.All().size(), CallLog::kKeptCalls);
+    EXPECT_EQ(log.Dropped() + log.All().size(), calls);
+    EXPECT_EQ(log.All().back().args, std::vector<String>{DecArg(static_cast<int64_t>(calls - 1))});
+    EXPECT_EQ(log.All().front().args, std::vector<String>{DecArg(static_cast<int64_t>(log.Dropped()))});
+}
+
 }  // namespace
 }  // namespace quibor15::sim
