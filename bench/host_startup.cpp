@@ -134,11 +134,13 @@ void BM_Loop200kScriptFile(benchmark::State& state) {
 BENCHMARK(BM_Loop200kScriptFile)->Unit(benchmark::kMillisecond);
 
 // The same scripts as a user runs them: the quibor15 command as a process
-// of its own, so the loading of its libraries counts too (wall time).
+// of its own, so the loading of its libraries counts too (wall time). No
+// name: the command's help, which loads the same libraries and runs nothing
+// (the floor under any script).
 void RunCommand(const char* name) {
-    const std::string script = std::string(QUIBOR15_BENCH_SCRIPTS) + "/" + name;
-    char* argv[] = {const_cast<char*>(QUIBOR15_COMMAND), const_cast<char*>("run"), const_cast<char*>(script.c_str()),
-                    nullptr};
+    const std::string script = name ? std::string(QUIBOR15_BENCH_SCRIPTS) + "/" + name : std::string();
+    char* argv[] = {const_cast<char*>(QUIBOR15_COMMAND), const_cast<char*>(name ? "run" : "--help"),
+                    name ? const_cast<char*>(script.c_str()) : nullptr, nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
@@ -147,9 +149,14 @@ void RunCommand(const char* name) {
     posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     if (failed || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        throw std::runtime_error(std::string("quibor15 run failed on ") + name);
+        throw std::runtime_error(std::string("quibor15 failed on ") + (name ? name : "--help"));
     }
 }
+
+void BM_NoScriptCommand(benchmark::State& state) {
+    for (auto _ : state) RunCommand(nullptr);
+}
+BENCHMARK(BM_NoScriptCommand)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_OneLineScriptCommand(benchmark::State& state) {
     for (auto _ : state) RunCommand("one_line.vbs");

@@ -199,6 +199,10 @@ ObjectRef Variant::ObjectOrThrow() const {
 }
 
 void Variant::Assign(Variant value) {
+    if (!value.IsByRef()) {
+        Deref().v_ = std::move(value.v_);
+        return;
+    }
     // The caller's variable receives the value itself, never a reference to
     // a third variable.
     Variant plain = value.IsByRef() ? Variant(value.Deref()) : std::move(value);

@@ -58,7 +58,7 @@ enum class Op {
 struct NameMemo {
     const void* proc = nullptr;  // the procedure it ran in
     const void* cls = nullptr;   // the class of Me
-    uint32_t generation = 0;     // of the global names; 0: nothing kept
+    uint64_t generation = 0;     // of the global names; 0: nothing kept
     uint8_t where = 0;           // where it was found
     uint8_t result = 0;          // what it is
     bool is_fixed_array = false;

@@ -3,6 +3,8 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <atomic>
+#include <iterator>
 #include <new>
 
 #include "host/script/interpreter_impl.hpp"
@@ -14,6 +16,7 @@ namespace quibor15::script {
 
 Interpreter::Interpreter(std::shared_ptr<const Program> program, ScriptHost& host)
     : program_(std::move(program)), host_(host), alive_(std::make_shared<bool>(true)) {
+    NewGeneration();
     Prepare();
     err_ = MakeErrObject(*this);
 }
@@ -25,6 +28,11 @@ Interpreter::~Interpreter() {
     global_slots_.clear();
 }
 
+void Interpreter::NewGeneration() noexcept {
+    static std::atomic<uint64_t> last{0};
+    generation_ = last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void Interpreter::Prepare() {
     for (const auto& cls : program_->classes) PrepareClass(*cls);
     for (const auto& proc : program_->procs) {
@@ -33,7 +41,7 @@ void Interpreter::Prepare() {
         entry.kind = GlobalKind::Proc;
         entry.proc = procs_.back().get();
         globals_[proc->key] = entry;
-        ++generation_;
+        NewGeneration();
     }
     DeclareGlobals();
 }
@@ -126,7 +134,7 @@ void Interpreter::PrepareClass(const ClassDecl& decl) {
     entry.kind = GlobalKind::Class;
     entry.cls = cls;
     globals_[decl.key] = entry;
-    ++generation_;
+    NewGeneration();
     classes_.push_back(std::move(cls));
 }
 
@@ -138,7 +146,7 @@ void Interpreter::DeclareGlobals() {
         entry.is_fixed_array = v->is_array && !v->bounds.empty();
         global_slots_.emplace_back();
         globals_[v->key] = entry;
-        ++generation_;
+        NewGeneration();
     }
     for (const ConstDecl* c : program_->constants) {
         GlobalEntry entry;
@@ -146,7 +154,7 @@ void Interpreter::DeclareGlobals() {
         entry.slot = static_cast<uint32_t>(global_slots_.size());
         global_slots_.emplace_back();
         globals_[c->key] = entry;
-        ++generation_;
+        NewGeneration();
     }
 }
 
@@ -156,7 +164,7 @@ void Interpreter::AddNamedObject(std::u16string_view name, ObjectRef object) {
     entry.slot = static_cast<uint32_t>(global_slots_.size());
     global_slots_.emplace_back(std::move(object));
     globals_[NameKey(name)] = entry;
-    ++generation_;
+    NewGeneration();
 }
 
 const ProcInfo* Interpreter::FindGlobalProc(std::u16string_view name) const {
@@ -258,9 +266,12 @@ void Interpreter::NoteError(ScriptError& e) {
     if (!e.HasPos()) e.SetPos(pos_);
 }
 
-void Interpreter::AssignTo(Variant& target, Variant value, bool is_set) {
+void Interpreter::AssignTo(Variant& target, Variant&& value, bool is_set) {
     if (is_set && !value.IsObject()) RaiseScriptError(rt::kObjectRequired);
-    target.Assign(std::move(value));
+    if (value.IsByRef())
+        target.Assign(std::move(value));
+    else
+        target.Deref().Raw() = std::move(value.Raw());
 }
 
 Variant* Interpreter::DeclareImplicit(const Expr& name, Frame& f) {
@@ -269,7 +280,7 @@ Variant* Interpreter::DeclareImplicit(const Expr& name, Frame& f) {
 }
 
 Variant* Interpreter::DeclareVariable(const Expr& name, Frame& f) {
-    ++generation_;
+    NewGeneration();
     if (f.proc) {
         f.slots.emplace_back();
         f.implicit[name.key] = static_cast<uint32_t>(f.slots.size() - 1);
@@ -280,7 +291,7 @@ Variant* Interpreter::DeclareVariable(const Expr& name, Frame& f) {
     entry.slot = static_cast<uint32_t>(global_slots_.size());
     global_slots_.emplace_back();
     globals_[name.key] = entry;
-    ++generation_;
+    NewGeneration();
     return &global_slots_.back();
 }
 
@@ -342,12 +353,12 @@ Interpreter::Resolved Interpreter::Resolve(const String& key, Frame& f, NameMemo
                 r.kind = Resolved::Kind::Variable;
                 r.var = &global_slots_[g.slot];
                 r.is_fixed_array = g.is_fixed_array;
-                keep(Where::GlobalSlot, g.slot, nullptr);
+                keep(Where::GlobalSlot, g.slot, r.var);
                 return r;
             case GlobalKind::Constant:
                 r.kind = Resolved::Kind::Constant;
                 r.var = &global_slots_[g.slot];
-                keep(Where::GlobalSlot, g.slot, nullptr);
+                keep(Where::GlobalSlot, g.slot, r.var);
                 return r;
             case GlobalKind::Proc:
                 r.kind = Resolved::Kind::Proc;
@@ -404,6 +415,33 @@ Variant Interpreter::Plain(Variant value) {
     return value;
 }
 
+void Interpreter::AppendText(String& out, const Variant& value) {
+    const Variant& v = value.Deref();
+    int64_t whole = 0;
+    if (const Long* l = std::get_if<Long>(&v.Raw()))
+        whole = *l;
+    else if (const Integer* i = std::get_if<Integer>(&v.Raw()))
+        whole = *i;
+    else {
+        const String text = Text(v);
+        CheckTextLength(out.size() + text.size());
+        out += text;
+        return;
+    }
+    // The digits of a whole number go straight in (the usual "item " & i).
+    char16_t digits[24];
+    char16_t* end = digits + std::size(digits);
+    char16_t* p = end;
+    uint64_t magnitude = whole < 0 ? 0 - static_cast<uint64_t>(whole) : static_cast<uint64_t>(whole);
+    do {
+        *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (whole < 0) *--p = u'-';
+    CheckTextLength(out.size() + static_cast<size_t>(end - p));
+    out.append(p, end);
+}
+
 String Interpreter::Text(const Variant& value) {
     const Variant& v = value.Deref();
     switch (v.Type()) {
@@ -416,8 +454,12 @@ String Interpreter::Text(const Variant& value) {
         case VarType::Array:
         case VarType::Error:
             RaiseScriptError(rt::kTypeMismatch);
-        default:
+        case VarType::Single:
+        case VarType::Double:
+        case VarType::Currency:
             return VariantToString(v, Format());
+        default:
+            return VariantToString(v, kUnreadFormat);
     }
 }
 

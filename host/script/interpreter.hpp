@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <span>
 #include <unordered_map>
 #include <vector>
@@ -108,9 +109,18 @@ public:
     }
     // Calls into the world may change the system locale.
     void ForgetFormat() noexcept { fmt_valid_ = false; }
+    // The format an operation on these values reads: only a text read as a
+    // number needs the system's, so a script that reads none never opens
+    // the locale database for it.
+    const NumberFormat& FormatFor(const Variant& a) { return a.IsString() ? Format() : kUnreadFormat; }
+    const NumberFormat& FormatFor(const Variant& a, const Variant& b) {
+        return a.IsString() || b.IsString() ? Format() : kUnreadFormat;
+    }
     // A value as text the way CStr writes it; objects give their default
     // member. Null raises 94.
     String Text(const Variant& value);
+    // The same appended to out.
+    void AppendText(String& out, const Variant& value);
     // An object's default member read without arguments.
     Variant DefaultValue(const ObjectRef& object);
     // Objects read through their default member; other values unchanged.
@@ -201,9 +211,13 @@ private:
     bool IsOwnName(const Expr& name, const Frame& f) const;
     Variant CallOwnProc(const std::vector<ExprPtr>& arg_exprs, Frame& f);
     Variant EvalBinary(const Expr& e, Frame& f);
-    const Variant& LeftOperand(const Expr& e, Frame& f, Variant& held);
-    const Variant& Operand(const Expr& e, Frame& f, Variant& held);
+    // An operand's value when it had to be made (not read in place).
+    using Held = std::optional<Variant>;
+    const Variant& LeftOperand(const Expr& e, Frame& f, Held& held);
+    const Variant& Operand(const Expr& e, Frame& f, Held& held);
+    const Variant& HoldValue(Variant&& value, Held& held);
     bool IsInert(const Expr& e, Frame& f);
+    const Variant* PlainValueOf(const Expr& name, Frame& f);
     Variant EvalNew(const Expr& e, Frame& f);
     ObjectRef EvalObject(const Expr& e, Frame& f);
     bool EvalCondition(const Expr& e, Frame& f);
@@ -221,7 +235,7 @@ private:
     Resolved Resolve(const Expr& name, Frame& f);
     Variant* DeclareImplicit(const Expr& name, Frame& f);  // refused under Option Explicit
     Variant* DeclareVariable(const Expr& name, Frame& f);
-    void AssignTo(Variant& target, Variant value, bool is_set);
+    void AssignTo(Variant& target, Variant&& value, bool is_set);
 
     // calls
     Variant CallProc(const ProcInfo& proc, std::span<Variant> args, ScriptObject* me);
@@ -246,7 +260,10 @@ private:
     std::unordered_map<String, GlobalEntry> globals_;
     // Changes whenever a name is declared anywhere, which may change what
     // another resolves to; name memos of an older generation are stale.
-    uint32_t generation_ = 1;
+    // Generations are unique across interpreters, so that a memo another
+    // interpreter left in a shared program never matches this one.
+    uint64_t generation_ = 0;
+    void NewGeneration() noexcept;
     std::deque<Variant> global_slots_;
     ObjectRef err_;
     int32_t err_number_ = 0;
@@ -254,6 +271,7 @@ private:
     String err_description_;
     NumberFormat fmt_;
     bool fmt_valid_ = false;
+    static inline const NumberFormat kUnreadFormat{};
     SourcePos pos_;
     int depth_ = 0;
     bool quitting_ = false;

@@ -41,7 +41,7 @@ void Interpreter::DeclareCode(const Program& code, Frame& f) {
         entry.kind = GlobalKind::Proc;
         entry.proc = procs_.back().get();
         globals_[proc->key] = entry;
-        ++generation_;
+        NewGeneration();
     }
     for (const VarDecl* v : code.globals) {
         Expr name;

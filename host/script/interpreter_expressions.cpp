@@ -22,7 +22,7 @@ Variant Interpreter::Eval(const Expr& e, Frame& f) {
         case ExprKind::Unary: {
             Variant v = Plain(Eval(*e.target, f));
             pos_ = e.pos;
-            return e.op == Op::Neg ? Negate(v, Format()) : LogicalNot(v, Format());
+            return e.op == Op::Neg ? Negate(v, FormatFor(v)) : LogicalNot(v, FormatFor(v));
         }
         case ExprKind::Binary:
             return EvalBinary(e, f);
@@ -56,9 +56,10 @@ Variant Interpreter::EvalLet(const Expr& e, Frame& f) {
 }
 
 bool Interpreter::EvalCondition(const Expr& e, Frame& f) {
-    Variant v = Plain(Eval(e, f));
+    Variant v = Eval(e, f);
+    if (v.IsByRef() || v.IsObject()) v = Plain(std::move(v));
     pos_ = e.pos;
-    return Truth(v, Format());
+    return Truth(v, FormatFor(v));
 }
 
 ObjectRef Interpreter::EvalObject(const Expr& e, Frame& f) {
@@ -263,26 +264,33 @@ Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
         if (!x || !y) RaiseScriptError(rt::kObjectRequired);
         return Variant(Boolean::From(x->Get() == y->Get()));
     }
-    Variant held_a, held_b;
+    Held held_a, held_b;
     const Variant& a = LeftOperand(e, f, held_a);
     const Variant& b = Operand(*e.rhs, f, held_b);
     pos_ = e.pos;
-    const NumberFormat& fmt = Format();
+    const NumberFormat& fmt = FormatFor(a, b);
     switch (e.op) {
         case Op::Concat: {
             if (a.IsNull() && b.IsNull()) return Variant::Null();
-            String tail_text;
-            const String* bs = b.As<String>();
-            const String& tail = b.IsNull() ? tail_text : (bs ? *bs : (tail_text = Text(b)));
             // A left operand made for this operation (the usual a & b & c)
             // grows in place.
-            String* owned = &a == &held_a ? held_a.As<String>() : nullptr;
-            if (owned) {
-                CheckTextLength(owned->size() + tail.size());
-                owned->append(tail);
-                return held_a;
-            }
+            String* owned = held_a && &a == &*held_a ? held_a->As<String>() : nullptr;
             const String* as = a.As<String>();
+            const String* bs = b.As<String>();
+            if (owned || (as && !bs)) {
+                String text;
+                if (!owned) text = *as;
+                String& head = owned ? *owned : text;
+                if (bs) {
+                    CheckTextLength(head.size() + bs->size());
+                    head.append(*bs);
+                } else if (!b.IsNull()) {
+                    AppendText(head, b);
+                }
+                return owned ? std::move(*held_a) : Variant(std::move(text));
+            }
+            String tail_text;
+            const String& tail = b.IsNull() ? tail_text : (bs ? *bs : (tail_text = Text(b)));
             String head_text;
             const String& head = a.IsNull() ? head_text : (as ? *as : (head_text = Text(a)));
             CheckTextLength(head.size() + tail.size());
@@ -318,46 +326,29 @@ Variant Interpreter::EvalBinary(const Expr& e, Frame& f) {
     }
 }
 
-// The left operand of e. A text held in a variable is read in place when
-// the right operand cannot change it; any other variable's value is copied
-// (no allocation), anything else evaluated into held.
-const Variant& Interpreter::LeftOperand(const Expr& e, Frame& f, Variant& held) {
+// The left operand of e. A variable's value is read in place when the
+// right operand cannot change it, else copied; anything else is evaluated
+// into held.
+const Variant& Interpreter::LeftOperand(const Expr& e, Frame& f, Held& held) {
     const Expr& x = *e.target;
     if (x.kind == ExprKind::Literal) return LiteralOf(x);
     if (x.kind == ExprKind::Name) {
-        Resolved r = Resolve(x, f);
-        if (r.kind == Resolved::Kind::Variable || r.kind == Resolved::Kind::Constant) {
-            const Variant& v = r.var->Deref();
-            if (v.IsString() && IsInert(*e.rhs, f)) return v;
-            if (!v.IsObject()) {
-                held = Copy(v);
-                return held;
-            }
-        } else if (r.kind == Resolved::Kind::BuiltinConstant) {
-            return *r.constant;
+        if (const Variant* v = PlainValueOf(x, f)) {
+            if (IsInert(*e.rhs, f)) return *v;
+            return held.emplace(*v);
         }
     }
-    held = Eval(x, f);
-    if (held.IsByRef() || held.IsObject()) held = Plain(std::move(held));
-    return held;
+    return HoldValue(Eval(x, f), held);
 }
 
 // An operand's plain value: a variable's or a literal's read in place,
 // anything else evaluated into held.
-const Variant& Interpreter::Operand(const Expr& e, Frame& f, Variant& held) {
+const Variant& Interpreter::Operand(const Expr& e, Frame& f, Held& held) {
     if (e.kind == ExprKind::Literal) return LiteralOf(e);
     if (e.kind == ExprKind::Name) {
-        Resolved r = Resolve(e, f);
-        if (r.kind == Resolved::Kind::Variable || r.kind == Resolved::Kind::Constant) {
-            const Variant& v = r.var->Deref();
-            if (!v.IsObject()) return v;
-        } else if (r.kind == Resolved::Kind::BuiltinConstant) {
-            return *r.constant;
-        }
+        if (const Variant* v = PlainValueOf(e, f)) return *v;
     }
-    held = Eval(e, f);
-    if (held.IsByRef() || held.IsObject()) held = Plain(std::move(held));
-    return held;
+    return HoldValue(Eval(e, f), held);
 }
 
 // True when evaluating e runs no script code, so cannot change a variable:
@@ -367,12 +358,8 @@ bool Interpreter::IsInert(const Expr& e, Frame& f) {
     switch (e.kind) {
         case ExprKind::Literal:
             return true;
-        case ExprKind::Name: {
-            Resolved r = Resolve(e, f);
-            if (r.kind == Resolved::Kind::BuiltinConstant) return true;
-            return (r.kind == Resolved::Kind::Variable || r.kind == Resolved::Kind::Constant) &&
-                   !r.var->Deref().IsObject();
-        }
+        case ExprKind::Name:
+            return PlainValueOf(e, f) != nullptr;
         case ExprKind::Paren:
         case ExprKind::Unary:
             return IsInert(*e.target, f);

@@ -112,7 +112,7 @@ enum class Where : uint8_t { Nowhere, ProcSlot, Field, Member, GlobalSlot, Proc,
 
 // A name in the code, through its memo when that still holds (inline: every
 // name the script reads or writes comes here).
-inline Interpreter::Resolved Interpreter::Resolve(const Expr& name, Frame& f) {
+[[gnu::always_inline]] inline Interpreter::Resolved Interpreter::Resolve(const Expr& name, Frame& f) {
     const NameMemo& m = name.memo;
     if (m.generation != generation_ || m.proc != f.proc || m.cls != (f.me ? &f.me->Class() : nullptr)) {
         return Resolve(name.key, f, &name.memo);
@@ -131,7 +131,7 @@ inline Interpreter::Resolved Interpreter::Resolve(const Expr& name, Frame& f) {
             r.member = static_cast<const MemberInfo*>(m.target);
             break;
         case Where::GlobalSlot:
-            r.var = &global_slots_[m.slot];
+            r.var = static_cast<Variant*>(const_cast<void*>(m.target));
             break;
         case Where::Proc:
             r.proc = static_cast<const ProcInfo*>(m.target);
@@ -147,6 +147,48 @@ inline Interpreter::Resolved Interpreter::Resolve(const Expr& name, Frame& f) {
             break;
     }
     return r;
+}
+
+// The value a name in the code reads in place: a variable's or constant's
+// that holds no object, or a built-in constant's; null when reading it
+// takes a call or an object's default member. The memo's answer is read
+// directly (every operand comes here), the full lookup only when it is stale.
+inline const Variant* Interpreter::PlainValueOf(const Expr& name, Frame& f) {
+    const NameMemo& m = name.memo;
+    const Variant* v = nullptr;
+    if (m.generation == generation_ && m.proc == f.proc && m.cls == (f.me ? &f.me->Class() : nullptr)) {
+        switch (static_cast<Where>(m.where)) {
+            case Where::ProcSlot:
+                v = &f.slots[m.slot];
+                break;
+            case Where::Field:
+                v = &f.me->Field(m.slot);
+                break;
+            case Where::GlobalSlot:
+                v = static_cast<const Variant*>(m.target);
+                break;
+            case Where::BuiltinConstant:
+                return static_cast<const Variant*>(m.target);
+            default:
+                return nullptr;
+        }
+    } else {
+        const Resolved r = Resolve(name.key, f, &name.memo);
+        if (r.kind == Resolved::Kind::BuiltinConstant) return r.constant;
+        if (r.kind != Resolved::Kind::Variable && r.kind != Resolved::Kind::Constant) return nullptr;
+        v = r.var;
+    }
+    const Variant& plain = v->Deref();
+    return plain.IsObject() ? nullptr : &plain;
+}
+
+// A value made for an operation, kept in held as its plain value.
+inline const Variant& Interpreter::HoldValue(Variant&& value, Held& held) {
+    const Variant::Storage& raw = value.Raw();
+    if (std::holds_alternative<VariantRef>(raw) || std::holds_alternative<ObjectRef>(raw)) {
+        return held.emplace(Plain(std::move(value)));
+    }
+    return held.emplace(std::move(value));
 }
 
 // Evaluated arguments. A variable goes by reference; an array element goes

@@ -1,5 +1,6 @@
 // Runs statements: blocks, assignments, calls, loops, ReDim and Erase.
 
+#include <limits>
 #include <new>
 
 #include "host/script/interpreter_impl.hpp"
@@ -128,7 +129,7 @@ bool Interpreter::AppendInPlace(const AssignStmt& s, Frame& f) {
     if (r.kind != Resolved::Kind::Variable) return false;
     String* text = r.var->Deref().As<String>();
     if (!text || !IsInert(*v.rhs, f)) return false;
-    Variant held;
+    Held held;
     const Variant& b = Operand(*v.rhs, f, held);
     pos_ = v.pos;
     if (b.IsNull()) return true;
@@ -301,6 +302,34 @@ void Interpreter::ExecCall(const CallStmt& s, Frame& f) {
     }
 }
 
+// Adds a whole step to a whole counter where it is, while the sum keeps the
+// counter's type (as Arithmetic's sum would); false leaves the rest to it.
+static bool StepInPlace(Variant& counter, const Variant& step) {
+    const Variant& by = step.Deref();
+    if (Long* l = counter.As<Long>()) {
+        int64_t s = 0;
+        if (const Long* sl = by.As<Long>())
+            s = *sl;
+        else if (const Integer* si = by.As<Integer>())
+            s = *si;
+        else
+            return false;
+        const int64_t r = *l + s;
+        if (r < std::numeric_limits<Long>::min() || r > std::numeric_limits<Long>::max()) return false;
+        *l = static_cast<Long>(r);
+        return true;
+    }
+    if (Integer* i = counter.As<Integer>()) {
+        const Integer* si = by.As<Integer>();
+        if (!si) return false;
+        const int32_t r = *i + *si;
+        if (r < std::numeric_limits<Integer>::min() || r > std::numeric_limits<Integer>::max()) return false;
+        *i = static_cast<Integer>(r);
+        return true;
+    }
+    return false;
+}
+
 Interpreter::Flow Interpreter::ExecFor(const ForStmt& s, Frame& f) {
     const Expr& var_expr = *s.variable;
     Resolved r = Resolve(var_expr, f);
@@ -317,7 +346,7 @@ Interpreter::Flow Interpreter::ExecFor(const ForStmt& s, Frame& f) {
     const Variant to = EvalLet(*s.to, f);
     const Variant step = s.step ? EvalLet(*s.step, f) : Variant(Integer{1});
     pos_ = s.pos;
-    const NumberFormat fmt = Format();
+    const NumberFormat fmt = from.IsString() || to.IsString() || step.IsString() ? Format() : kUnreadFormat;
     for (const Variant* v : {&from, &to, &step}) {
         if (v->IsNull()) RaiseScriptError(rt::kInvalidUseOfNull);
         if (v->IsString()) {
@@ -337,7 +366,8 @@ Interpreter::Flow Interpreter::ExecFor(const ForStmt& s, Frame& f) {
         if (flow == Flow::ExitFor) break;
         if (flow != Flow::Normal) return flow;
         pos_ = s.pos;
-        counter->Assign(Arithmetic(Op::Add, counter->Deref(), step, Format()));
+        if (!StepInPlace(counter->Deref(), step))
+            counter->Assign(Arithmetic(Op::Add, counter->Deref(), step, FormatFor(*counter, step)));
     }
     return Flow::Normal;
 }
@@ -418,7 +448,8 @@ Interpreter::Flow Interpreter::ExecSelect(const SelectStmt& s, Frame& f) {
         for (const ExprPtr& value : c.values) {
             const Variant v = EvalLet(*value, f);
             pos_ = c.pos;
-            if (Compare(subject, v, Format(), {IsLiteral(*s.subject), IsLiteral(*value)}).value_or(1) == 0) {
+            if (Compare(subject, v, FormatFor(subject, v), {IsLiteral(*s.subject), IsLiteral(*value)}).value_or(1) ==
+                0) {
                 match = true;
                 break;
             }

@@ -203,13 +203,14 @@ namespace {
 // Both Integer or Long: the values loops count with, which need no
 // conversion; kind is the wider of the two.
 bool SmallWholes(const Variant& a, const Variant& b, int64_t& x, int64_t& y, Kind& kind) {
+    // a and b are plain values already: their storage is read directly.
     auto whole = [](const Variant& v, int64_t& value, Kind& k) {
-        if (const Long* l = v.As<Long>()) {
+        if (const Long* l = std::get_if<Long>(&v.Raw())) {
             value = *l;
             k = Kind::Long;
             return true;
         }
-        if (const Integer* i = v.As<Integer>()) {
+        if (const Integer* i = std::get_if<Integer>(&v.Raw())) {
             value = *i;
             k = Kind::Integer;
             return true;
@@ -224,28 +225,9 @@ bool SmallWholes(const Variant& a, const Variant& b, int64_t& x, int64_t& y, Kin
 
 }  // namespace
 
-Variant Arithmetic(Op op, const Variant& av, const Variant& bv, const NumberFormat& fmt) {
+Variant detail::ArithmeticRules(Op op, const Variant& av, const Variant& bv, const NumberFormat& fmt) {
     const Variant& a = av.Deref();
     const Variant& b = bv.Deref();
-    int64_t x = 0, y = 0;
-    Kind kind{};
-    if (SmallWholes(a, b, x, y, kind)) {
-        // The same results as the general rules below, without the detour.
-        switch (op) {
-            case Op::Add:
-                return FromIntegral(x + y, kind);
-            case Op::Sub:
-                return FromIntegral(x - y, kind);
-            case Op::Mul:
-                return FromIntegral(x * y, kind);
-            case Op::IntDiv:
-            case Op::Mod:
-                if (y == 0) RaiseScriptError(rt::kDivisionByZero);
-                return FromIntegral(op == Op::IntDiv ? x / y : x % y, kind);
-            default:
-                break;
-        }
-    }
     if (a.IsNull() || b.IsNull()) return Variant::Null();
     switch (op) {
         case Op::Add:

@@ -107,6 +107,25 @@ TEST(Interpreter, OptionExplicitRefusesUndeclaredNames) {
     EXPECT_EQ(redim.Output(), "2 5\n");
 }
 
+// What one interpreter learnt about the names of a program must not steer
+// the next one that runs it, whose globals lie elsewhere.
+TEST(Interpreter, AProgramRunsAgainInAnotherInterpreter) {
+    const std::shared_ptr<const Program> program =
+        Parse(u"Dim a\na = 2\nFor i = 1 To 3\n  a = a & Other.Arguments.Count\nNext\nWScript.Echo a\n");
+    for (bool other_first : {false, true, false}) {
+        FakeHost host;
+        {
+            Interpreter interp(program, host);
+            ObjectRef own = MakeWScriptObject(interp, u"test.vbs", {});
+            ObjectRef other = MakeWScriptObject(interp, u"other.vbs", {u"x", u"y", u"z"});
+            interp.AddNamedObject(other_first ? u"Other" : u"WScript", other_first ? other : own);
+            interp.AddNamedObject(other_first ? u"WScript" : u"Other", other_first ? own : other);
+            EXPECT_EQ(interp.Run().kind, RunOutcome::Kind::Completed);
+        }
+        EXPECT_EQ(host.lines, std::vector<std::string>{"2333"}) << other_first;
+    }
+}
+
 TEST(Interpreter, DeepRecursionEndsWithOutOfStackSpace) {
     auto run = RunScript(u"Function Down(n)\n  Down = Down(n + 1)\nEnd Function\nWScript.Echo Down(0)");
     EXPECT_EQ(run.outcome.kind, RunOutcome::Kind::Failed);
