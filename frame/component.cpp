@@ -51,7 +51,9 @@ DispId ClassBinding::FindName(std::u16string_view name) const noexcept {
 }
 
 ComponentObject::ComponentObject(ContextPtr context, const ClassBinding& binding) noexcept
-    : context_(std::move(context)), binding_(binding) {}
+    : context_(std::move(context)),
+      binding_(binding),
+      members_(binding.Class().default_interface ? binding.Class().default_interface->members.data() : nullptr) {}
 
 String ComponentObject::TypeName() const { return String(Class().name); }
 
@@ -86,8 +88,8 @@ Variant ComponentObject::Invoke(DispId id, uint16_t flags, std::span<Variant> ar
     }
     if (index < 0) RaiseRuntimeError(rt::kMemberNotSupported);
 
-    const MemberDesc& member = Class().default_interface->members[index];
-    if (!assigning && member.params.empty() && !args.empty() && ReturnsObject(member)) {
+    const MemberDesc& member = members_[index];
+    if (!assigning && !args.empty() && member.params.empty() && ReturnsObject(member)) {
         // o.Locales("ENU"): the arguments belong to the default member of
         // the object the member returns.
         std::span<Variant> none;

@@ -109,6 +109,9 @@ protected:
 private:
     ContextPtr context_;
     const ClassBinding& binding_;
+    // The entries of the class interface, parallel to binding_.thunks: read
+    // on every call, so kept one load away.
+    const MemberDesc* members_;
 };
 
 }  // namespace quibor15
