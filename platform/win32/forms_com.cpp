@@ -90,7 +90,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                      EXCEPINFO* exception, UINT* arg_error) override {
-        return DispatchInvoke(*core_, nullptr, id, flags, params, result, exception, arg_error);
+        return DispatchInvoke(*core_, id, flags, params, result, exception, arg_error);
     }
 
     // IProvideClassInfo2: no type information of its own; the default
