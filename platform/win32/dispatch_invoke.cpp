@@ -1,6 +1,7 @@
 #include "platform/win32/dispatch_invoke.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <span>
@@ -68,7 +69,12 @@ public:
 
 private:
     void Allocate() {
-        data_ = size_ <= kInline ? reinterpret_cast<T*>(inline_) : static_cast<T*>(::operator new(size_ * sizeof(T)));
+        if (size_ <= kInline) {
+            data_ = reinterpret_cast<T*>(inline_);
+            return;
+        }
+        if (size_ > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
+        data_ = static_cast<T*>(::operator new(size_ * sizeof(T)));
     }
     void Free() noexcept {
         if (data_ != reinterpret_cast<T*>(inline_)) ::operator delete(data_);
@@ -85,6 +91,9 @@ const Variant& MissingArgument() {
     static const Variant missing = Variant::Missing();
     return missing;
 }
+
+// Type information counts a member's parameters in 16 bits.
+constexpr DISPID kMaxParameterIndex = 0x7FFF;
 
 // Where each VARIANT of DISPPARAMS goes among the arguments in natural
 // order (`position`, by rgvarg index): the number of arguments, or a failure
@@ -119,8 +128,9 @@ ArgumentLayout LayOut(const DISPPARAMS& params, bool assigning, CallArray<size_t
             layout.failure = assigning ? DISP_E_NONAMEDARGS : DISP_E_PARAMNOTFOUND;
             return layout;
         } else {
-            if (static_cast<UINT>(id) < positional) {
-                // A named argument for a position already given.
+            if (static_cast<UINT>(id) < positional || id > kMaxParameterIndex) {
+                // A named argument for a position already given, or for one
+                // no member can have (the arguments up to it would be made).
                 layout.failure = DISP_E_PARAMNOTFOUND;
                 return layout;
             }

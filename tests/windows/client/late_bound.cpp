@@ -124,6 +124,10 @@ void Locale() {
             us->Invoke(ids[0], IID_NULL, 0, DISPATCH_METHOD, &params, &result, &info, nullptr));
     CheckText("late: UseGrouping False by name", TextOf(result), L"1234.50");
     VariantClear(&result);
+    // A parameter position no member has: refused before any argument is made.
+    named_ids[0] = 0x7FFFFFFF;
+    CheckHr("late: a named argument far beyond any parameter",
+            us->Invoke(ids[0], IID_NULL, 0, DISPATCH_METHOD, &params, &result, &info, nullptr), DISP_E_PARAMNOTFOUND);
 
     // VT_VARIANT | VT_BYREF to a ByRef String: the caller's variable.
     VARIANT text = Text(L"x\x4E9C");
