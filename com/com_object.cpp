@@ -310,11 +310,6 @@ HRESULT ComObjectBase::GetIDsOfNamesImpl(LPOLESTR* names, UINT count, DISPID* id
     return DispatchGetIDsOfNames(*core_, &Class(), names, count, ids);
 }
 
-HRESULT ComObjectBase::InvokeImpl(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                  UINT* arg_error) {
-    return DispatchInvoke(*core_, &Class(), id, flags, params, result, exception, arg_error);
-}
-
 HRESULT STDMETHODCALLTYPE ComObjectBase::GetClassInfo(ITypeInfo** info) {
     return ServerModule::Get().TypeInfo(ToGuid(Class().clsid), info);
 }

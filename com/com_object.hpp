@@ -89,7 +89,9 @@ protected:
     HRESULT GetTypeInfoImpl(UINT index, ITypeInfo** info);
     HRESULT GetIDsOfNamesImpl(LPOLESTR* names, UINT count, DISPID* ids);
     HRESULT InvokeImpl(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                       UINT* arg_error);
+                       UINT* arg_error) {
+        return DispatchInvoke(*core_, id, flags, params, result, exception, arg_error);
+    }
 
     // Runs one early-bound entry: errors become the HRESULT of the error
     // with the thread's error information set.

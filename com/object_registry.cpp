@@ -1,6 +1,7 @@
 #include "com/object_registry.hpp"
 
 #include "com/server_module.hpp"
+#include "platform/win32/dispatch_base.hpp"
 
 namespace quibor15::com {
 
@@ -9,13 +10,13 @@ namespace {
 // The COM object of a component object that is not one of the library's
 // classes: a Collection, the enumerator behind For Each, a font of the
 // component. Late-bound only; an enumerator also answers IEnumVARIANT.
-class PlainObject final : public IDispatch, public IEnumVARIANT, public IComponentObject {
+class PlainObject final : public win32::ObjectDispatch<IEnumVARIANT, IComponentObject> {
 public:
-    explicit PlainObject(ObjectRef core) : core_(std::move(core)) {
+    explicit PlainObject(ObjectRef core) : ObjectDispatch(std::move(core)) {
         enumerator_ = dynamic_cast<Enumerator*>(core_.Get());
         ServerModule::Get().ObjectCreated();
     }
-    ~PlainObject() {
+    ~PlainObject() override {
         ObjectRegistry::Get().Forget(core_.Get());
         core_.Reset();
         ServerModule::Get().ObjectDestroyed();
@@ -36,30 +37,6 @@ public:
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info) *info = nullptr;
-        return DISP_E_BADINDEX;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-        return DispatchGetIDsOfNames(*core_, nullptr, names, count, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                     EXCEPINFO* exception, UINT* arg_error) override {
-        return DispatchInvoke(*core_, nullptr, id, flags, params, result, exception, arg_error);
-    }
-
     HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
         if (!out || (count > 1 && !fetched)) return E_POINTER;
         ULONG got = 0;
@@ -107,9 +84,7 @@ public:
     Object* STDMETHODCALLTYPE Component() override { return core_.Get(); }
 
 private:
-    ObjectRef core_;
     Enumerator* enumerator_ = nullptr;
-    volatile LONG refs_ = 0;
 };
 
 }  // namespace

@@ -2,20 +2,9 @@
 
 namespace quibor15 {
 
-DispatchCall::DispatchCall(ComponentObject& self, const MemberDesc& member, std::span<Variant> args, bool assigning)
-    : self_(self), member_(member), index_args_(args) {
-    size_t index_params = member.params.size();
-    if (assigning) {
-        // A let or set always has its value parameter; the value is the last
-        // argument whatever the number of index arguments before it.
-        if (args.empty() || index_params == 0) RaiseRuntimeError(rt::kWrongArgumentCount);
-        value_ = &args.back();
-        index_args_ = args.first(args.size() - 1);
-        --index_params;
-    }
-    if (index_args_.size() > index_params) RaiseRuntimeError(rt::kWrongArgumentCount);
-    for (size_t i = index_args_.size(); i < index_params; ++i) {
-        if (!member.params[i].optional) RaiseRuntimeError(rt::kWrongArgumentCount);
+void DispatchCall::CheckOptionalParams(size_t from, size_t to) const {
+    for (size_t i = from; i < to; ++i) {
+        if (!member_.params[i].optional) RaiseRuntimeError(rt::kWrongArgumentCount);
     }
 }
 

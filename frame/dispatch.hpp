@@ -37,7 +37,21 @@ public:
     // many arguments or too few to reach every parameter that is not
     // optional. For a let or set (`assigning`), the last argument is the
     // assigned value and the others are the property's index arguments.
-    DispatchCall(ComponentObject& self, const MemberDesc& member, std::span<Variant> args, bool assigning);
+    // Inline: every late-bound call makes one.
+    DispatchCall(ComponentObject& self, const MemberDesc& member, std::span<Variant> args, bool assigning)
+        : self_(self), member_(member), index_args_(args) {
+        size_t index_params = member.params.size();
+        if (assigning) {
+            // A let or set always has its value parameter; the value is the
+            // last argument whatever the number of index arguments before it.
+            if (args.empty() || index_params == 0) RaiseRuntimeError(rt::kWrongArgumentCount);
+            value_ = &args.back();
+            index_args_ = args.first(args.size() - 1);
+            --index_params;
+        }
+        if (index_args_.size() > index_params) RaiseRuntimeError(rt::kWrongArgumentCount);
+        if (index_args_.size() < index_params) CheckOptionalParams(index_args_.size(), index_params);
+    }
 
     const MemberDesc& Member() const noexcept { return member_; }
     const ParamDesc& Param(size_t i) const noexcept { return member_.params[i]; }
@@ -51,6 +65,9 @@ public:
     const NumberFormat& Format();
 
 private:
+    // Raises 450 unless parameters [from, to) are all optional.
+    void CheckOptionalParams(size_t from, size_t to) const;
+
     ComponentObject& self_;
     const MemberDesc& member_;
     std::span<Variant> index_args_;

@@ -377,9 +377,13 @@ std::string EmitInterfacesSource(const TypeLibrary& lib) {
         // Dispatch slots by DISPID.
         std::map<int32_t, std::map<MemberKind, size_t>> slots;
         for (size_t i = 0; i < members.size(); ++i) slots[members[i].dispid][members[i].kind] = i;
-        // Names, folded and sorted.
-        std::map<std::string, int32_t> names;
-        for (const MemberDesc& m : members) names.emplace(Lower(N(m.name)), m.dispid);
+        // Names, folded and sorted as ClassBinding::FindName searches them:
+        // by length, then by code unit (names are ASCII).
+        std::map<std::string, int32_t> unique_names;
+        for (const MemberDesc& m : members) unique_names.emplace(Lower(N(m.name)), m.dispid);
+        std::vector<std::pair<std::string, int32_t>> names(unique_names.begin(), unique_names.end());
+        std::stable_sort(names.begin(), names.end(),
+                         [](const auto& a, const auto& b) { return a.first.size() < b.first.size(); });
 
         if (members.empty()) {
             o << "constexpr ClassBinding kBinding_" << cname << "{" << ci << ", {}, {}, {}};\n\n";

@@ -67,7 +67,7 @@ struct ClassBinding {
     int class_index = 0;                  // in Quibor15TypeLibrary().classes
     std::span<const MemberThunk> thunks;  // parallel to the interface's members
     std::span<const DispatchSlot> by_id;  // sorted by DISPID
-    std::span<const NameSlot> by_name;    // sorted by folded name
+    std::span<const NameSlot> by_name;    // sorted by length, then folded name
 
     const ClassDesc& Class() const noexcept { return Quibor15TypeLibrary().classes[class_index]; }
     const DispatchSlot* FindSlot(DispId id) const noexcept;
@@ -109,6 +109,9 @@ protected:
 private:
     ContextPtr context_;
     const ClassBinding& binding_;
+    // The entries of the class interface, parallel to binding_.thunks: read
+    // on every call, so kept one load away.
+    const MemberDesc* members_;
 };
 
 }  // namespace quibor15

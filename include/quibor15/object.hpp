@@ -3,7 +3,6 @@
 // by-reference arguments, and events raised to connected sinks.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -32,6 +31,12 @@ enum InvokeFlags : uint16_t {
 // order (first parameter first); an argument that is a by-reference Variant
 // (Variant::ByRef) lets the member assign to the caller's variable. A
 // left-out optional argument is Variant::Missing().
+//
+// Objects follow the apartment rule: an object belongs to the thread that
+// created it and is referenced and called only on that thread (each
+// apartment of the in-process server has its own context and objects). So
+// the reference count is a plain integer: counting costs no more than the
+// early-bound call it protects, which matters for the hold every call takes.
 class Object {
 public:
     Object() = default;
@@ -39,11 +44,11 @@ public:
     Object& operator=(const Object&) = delete;
     virtual ~Object() = default;
 
-    void AddRef() noexcept { refs_.fetch_add(1, std::memory_order_relaxed); }
+    void AddRef() noexcept { ++refs_; }
     void Release() noexcept {
-        if (refs_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
+        if (--refs_ == 0) delete this;
     }
-    uint32_t RefCount() const noexcept { return refs_.load(std::memory_order_relaxed); }
+    uint32_t RefCount() const noexcept { return refs_; }
 
     // The type name a host's TypeName() shows ("clsQuiborWizardA", "Form",
     // "CommandButton", "Collection", ...).
@@ -68,7 +73,7 @@ public:
     virtual String EventName(DispId id) const;
 
 private:
-    std::atomic<uint32_t> refs_{0};
+    uint32_t refs_ = 0;
 };
 
 // Keeps an object alive for the length of a member call, so a release by

@@ -1,7 +1,10 @@
 #include "platform/win32/dispatch_invoke.hpp"
 
 #include <algorithm>
-#include <vector>
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <span>
 
 namespace quibor15::win32 {
 
@@ -28,26 +31,89 @@ DISPID ParameterIndex(const ClassDesc& cls, DISPID member, std::u16string_view n
     return DISPID_UNKNOWN;
 }
 
+// The arrays of one call: on the stack up to kInline elements (every call a
+// script makes in practice), on the heap beyond, so the common call makes no
+// allocation of its own.
+template <class T, size_t kInline = 8>
+class CallArray {
+public:
+    // `size` elements, each a copy of `fill`.
+    CallArray(size_t size, const T& fill) : size_(size) {
+        Allocate();
+        try {
+            std::uninitialized_fill_n(data_, size, fill);
+        } catch (...) {
+            Free();
+            throw;
+        }
+    }
+    // `size` value-initialised elements.
+    explicit CallArray(size_t size) : size_(size) {
+        Allocate();
+        try {
+            std::uninitialized_value_construct_n(data_, size);
+        } catch (...) {
+            Free();
+            throw;
+        }
+    }
+    ~CallArray() {
+        std::destroy_n(data_, size_);
+        Free();
+    }
+    CallArray(const CallArray&) = delete;
+    CallArray& operator=(const CallArray&) = delete;
+
+    T& operator[](size_t i) noexcept { return data_[i]; }
+    std::span<T> Span() noexcept { return {data_, size_}; }
+
+private:
+    void Allocate() {
+        if (size_ <= kInline) {
+            data_ = reinterpret_cast<T*>(inline_);
+            return;
+        }
+        if (size_ > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
+        data_ = static_cast<T*>(::operator new(size_ * sizeof(T)));
+    }
+    void Free() noexcept {
+        if (data_ != reinterpret_cast<T*>(inline_)) ::operator delete(data_);
+    }
+
+    alignas(T) unsigned char inline_[kInline * sizeof(T)];
+    T* data_ = nullptr;
+    size_t size_;
+};
+
+// The "parameter not found" marker: a left-out argument, as a caller passes
+// it for an optional parameter it skips.
+const Variant& MissingArgument() {
+    static const Variant missing = Variant::Missing();
+    return missing;
+}
+
+// Type information counts a member's parameters in 16 bits.
+constexpr DISPID kMaxParameterIndex = 0x7FFF;
+
 // Where each VARIANT of DISPPARAMS goes among the arguments in natural
-// order; -1 marks a failure with its HRESULT.
+// order (`position`, by rgvarg index): the number of arguments, or a failure
+// with its HRESULT.
 struct ArgumentLayout {
-    std::vector<size_t> position;  // by rgvarg index
     size_t count = 0;
     HRESULT failure = S_OK;
 };
 
-ArgumentLayout LayOut(const DISPPARAMS& params, bool assigning) {
+ArgumentLayout LayOut(const DISPPARAMS& params, bool assigning, CallArray<size_t>& position) {
     ArgumentLayout layout;
     const UINT total = params.cArgs;
     const UINT named = params.cNamedArgs;
-    layout.position.assign(total, 0);
     if (named > total) {
         layout.failure = E_INVALIDARG;
         return layout;
     }
     const UINT positional = total - named;
     // Positional arguments come last in rgvarg, in reverse order.
-    for (UINT i = 0; i < positional; ++i) layout.position[total - 1 - i] = i;
+    for (UINT i = 0; i < positional; ++i) position[total - 1 - i] = i;
     layout.count = positional;
     int put_value = -1;
     for (UINT j = 0; j < named; ++j) {
@@ -62,12 +128,13 @@ ArgumentLayout LayOut(const DISPPARAMS& params, bool assigning) {
             layout.failure = assigning ? DISP_E_NONAMEDARGS : DISP_E_PARAMNOTFOUND;
             return layout;
         } else {
-            if (static_cast<UINT>(id) < positional) {
-                // A named argument for a position already given.
+            if (static_cast<UINT>(id) < positional || id > kMaxParameterIndex) {
+                // A named argument for a position already given, or for one
+                // no member can have (the arguments up to it would be made).
                 layout.failure = DISP_E_PARAMNOTFOUND;
                 return layout;
             }
-            layout.position[j] = static_cast<size_t>(id);
+            position[j] = static_cast<size_t>(id);
             layout.count = std::max(layout.count, static_cast<size_t>(id) + 1);
         }
     }
@@ -77,11 +144,36 @@ ArgumentLayout LayOut(const DISPPARAMS& params, bool assigning) {
             return layout;
         }
         // The assigned value follows the property's index arguments.
-        layout.position[static_cast<size_t>(put_value)] = layout.count;
+        position[static_cast<size_t>(put_value)] = layout.count;
         layout.count += 1;
     }
     return layout;
 }
+
+// The caller's variables behind by-reference arguments get what the member
+// left in them, when it returns and when it fails.
+class StoreBack {
+public:
+    StoreBack(CallArray<Variant>& locals, CallArray<const VARIANT*>& references, size_t count) noexcept
+        : locals_(locals), references_(references), count_(count) {}
+    ~StoreBack() {
+        for (size_t p = 0; p < count_; ++p) {
+            if (!references_[p]) continue;
+            try {
+                StoreThroughReference(locals_[p], *references_[p]);
+            } catch (...) {
+                // A value that cannot be stored leaves the variable as it was.
+            }
+        }
+    }
+    StoreBack(const StoreBack&) = delete;
+    StoreBack& operator=(const StoreBack&) = delete;
+
+private:
+    CallArray<Variant>& locals_;
+    CallArray<const VARIANT*>& references_;
+    size_t count_;
+};
 
 }  // namespace
 
@@ -91,14 +183,14 @@ HRESULT DispatchGetIDsOfNames(Object& object, const ClassDesc* cls, LPOLESTR* na
     HRESULT hr = S_OK;
     try {
         if (!names[0]) return DISP_E_UNKNOWNNAME;
-        const String first(reinterpret_cast<const char16_t*>(names[0]));
+        const std::u16string_view first(reinterpret_cast<const char16_t*>(names[0]));
         const DispId member = object.GetIdOfName(first);
         ids[0] = member;
         if (member == kDispIdUnknown) hr = DISP_E_UNKNOWNNAME;
         for (UINT i = 1; i < count; ++i) {
             ids[i] = DISPID_UNKNOWN;
             if (member != kDispIdUnknown && cls && names[i]) {
-                const String name(reinterpret_cast<const char16_t*>(names[i]));
+                const std::u16string_view name(reinterpret_cast<const char16_t*>(names[i]));
                 ids[i] = ParameterIndex(*cls, member, name);
             }
             if (ids[i] == DISPID_UNKNOWN) hr = DISP_E_UNKNOWNNAME;
@@ -111,24 +203,23 @@ HRESULT DispatchGetIDsOfNames(Object& object, const ClassDesc* cls, LPOLESTR* na
     return hr;
 }
 
-HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
-                       EXCEPINFO* exception, UINT* arg_error) {
+HRESULT DispatchInvoke(Object& object, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                       UINT* arg_error) {
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     if (!params) params = &none;
     if ((params->cArgs && !params->rgvarg) || (params->cNamedArgs && !params->rgdispidNamedArgs)) return E_INVALIDARG;
     const bool assigning = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
-    const ArgumentLayout layout = LayOut(*params, assigning);
-    if (FAILED(layout.failure)) return layout.failure;
     try {
+        CallArray<size_t> position(params->cArgs);
+        const ArgumentLayout layout = LayOut(*params, assigning, position);
+        if (FAILED(layout.failure)) return layout.failure;
         SelfRef hold(&object);
-        // A left-out argument is the "parameter not found" marker, as a
-        // caller passes it for an optional parameter it skips.
-        std::vector<Variant> args(layout.count, Variant::Missing());
-        std::vector<Variant> locals(layout.count);  // the values behind by-reference arguments
-        std::vector<const VARIANT*> references(layout.count, nullptr);
+        CallArray<Variant> args(layout.count, MissingArgument());
+        CallArray<Variant> locals(layout.count);  // the values behind by-reference arguments
+        CallArray<const VARIANT*> references(layout.count);
         for (UINT k = 0; k < params->cArgs; ++k) {
             const VARIANT& source = params->rgvarg[k];
-            const size_t p = layout.position[k];
+            const size_t p = position[k];
             try {
                 if (source.vt & VT_BYREF) {
                     locals[p] = FromVariant(source);
@@ -142,26 +233,8 @@ HRESULT DispatchInvoke(Object& object, const ClassDesc*, DISPID id, WORD flags, 
                 return DISP_E_TYPEMISMATCH;
             }
         }
-        // The caller's variables get what the member left in them, when it
-        // returns and when it fails.
-        auto store_back = [&] {
-            for (size_t p = 0; p < layout.count; ++p) {
-                if (!references[p]) continue;
-                try {
-                    StoreThroughReference(locals[p], *references[p]);
-                } catch (...) {
-                    // A value that cannot be stored leaves the variable as it was.
-                }
-            }
-        };
-        Variant value;
-        try {
-            value = object.Invoke(id, InvokeFlagsOf(flags), args);
-        } catch (...) {
-            store_back();
-            throw;
-        }
-        store_back();
+        const StoreBack store_back(locals, references, layout.count);
+        const Variant value = object.Invoke(id, InvokeFlagsOf(flags), args.Span());
         if (result) ToVariant(value, result);
         return S_OK;
     } catch (const AutomationError& e) {

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/win32/dispatch_base.hpp"
+
 namespace quibor15::win32 {
 
 namespace {
@@ -151,7 +153,7 @@ namespace {
 // The sink the component's object connects to a host object's events: each
 // event the host raises reaches the component's sink as a call by DISPID,
 // with by-reference arguments flowing back to the host.
-class EventForwarder final : public IDispatch {
+class EventForwarder final : public UntypedDispatch<> {
 public:
     EventForwarder(ObjectRef sink, const GUID& events) : sink_(std::move(sink)), events_(events) {}
 
@@ -164,21 +166,6 @@ public:
         }
         *out = nullptr;
         return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info) *info = nullptr;
-        return DISP_E_BADINDEX;
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return DISP_E_UNKNOWNNAME;
@@ -230,7 +217,6 @@ private:
 
     ObjectRef sink_;
     GUID events_;
-    volatile LONG refs_ = 0;
 };
 
 // The default source interface of an object, or GUID_NULL.

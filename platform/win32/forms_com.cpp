@@ -3,7 +3,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "platform/win32/dispatch_invoke.hpp"
+#include "platform/win32/dispatch_base.hpp"
 #include "platform/win32/dispatch_object.hpp"
 #include "platform/win32/forms_engine.hpp"
 
@@ -33,15 +33,12 @@ GUID EventsOf(Object* object) {
     return GUID_NULL;
 }
 
-class EngineComObject final : public IDispatch,
-                              public IProvideClassInfo2,
-                              public IConnectionPointContainer,
-                              public IConnectionPoint,
-                              public IEngineObject {
+class EngineComObject final
+    : public ObjectDispatch<IProvideClassInfo2, IConnectionPointContainer, IConnectionPoint, IEngineObject> {
 public:
     EngineComObject(ComExporter& exporter, ObjectRef core)
-        : exporter_(&exporter), core_(std::move(core)), events_(EventsOf(core_.Get())) {}
-    ~EngineComObject() {
+        : ObjectDispatch(std::move(core)), exporter_(&exporter), events_(EventsOf(core_.Get())) {}
+    ~EngineComObject() override {
         if (exporter_) exporter_->Forget(core_.Get());
     }
 
@@ -68,31 +65,6 @@ public:
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info) *info = nullptr;
-        return DISP_E_BADINDEX;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-        return DispatchGetIDsOfNames(*core_, nullptr, names, count, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                     EXCEPINFO* exception, UINT* arg_error) override {
-        return DispatchInvoke(*core_, nullptr, id, flags, params, result, exception, arg_error);
-    }
-
     // IProvideClassInfo2: no type information of its own; the default
     // source interface is all a component needs to connect.
     HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override {
@@ -171,9 +143,7 @@ public:
 
 private:
     ComExporter* exporter_;
-    ObjectRef core_;
     GUID events_;
-    volatile LONG refs_ = 0;
 };
 
 }  // namespace

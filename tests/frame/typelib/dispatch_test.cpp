@@ -274,7 +274,10 @@ TEST_F(DispatchTest, ConversionErrors) {
 }
 
 TEST_F(DispatchTest, UnknownMembersAndKinds) {
-    EXPECT_EQ(locale->GetIdOfName(u"NoSuchMember"), kDispIdUnknown);
+    // Shorter, longer, of the same length as a member, empty.
+    for (std::u16string_view name : {u"NoSuchMember", u"FormatNumbe", u"FormatNumberX", u"FormatNumbes", u""}) {
+        EXPECT_EQ(locale->GetIdOfName(name), kDispIdUnknown) << testing::Narrow(name);
+    }
     std::vector<Variant> none;
     EXPECT_RAISES(rt::kMemberNotSupported, locale->Invoke(0x12345, kCall, none));
     std::vector<Variant> value = {Variant(static_cast<Long>(1))};

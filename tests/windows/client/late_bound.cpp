@@ -1,6 +1,9 @@
 // Late binding: names to DISPIDs and Invoke with VARIANTs, by-reference
 // arguments of several types, named and left-out arguments, and errors as
 // EXCEPINFO.
+#include <string>
+#include <vector>
+
 #include "client/checks.hpp"
 
 namespace client {
@@ -121,6 +124,10 @@ void Locale() {
             us->Invoke(ids[0], IID_NULL, 0, DISPATCH_METHOD, &params, &result, &info, nullptr));
     CheckText("late: UseGrouping False by name", TextOf(result), L"1234.50");
     VariantClear(&result);
+    // A parameter position no member has: refused before any argument is made.
+    named_ids[0] = 0x7FFFFFFF;
+    CheckHr("late: a named argument far beyond any parameter",
+            us->Invoke(ids[0], IID_NULL, 0, DISPATCH_METHOD, &params, &result, &info, nullptr), DISP_E_PARAMNOTFOUND);
 
     // VT_VARIANT | VT_BYREF to a ByRef String: the caller's variable.
     VARIANT text = Text(L"x\x4E9C");
@@ -213,11 +220,32 @@ void Locale() {
     SysFreeString(error.bstrSource);
     SysFreeString(error.bstrDescription);
     error = {};
-    VARIANT three[3] = {Long4(1), Long4(0), Long4(0)};
-    Call(us, L"GetDayName", DISPATCH_METHOD, three, 3, &result, &error);
-    Check("late: too many arguments is error 450", error.scode == static_cast<SCODE>(0x800A01C2), Hex(error.scode));
-    SysFreeString(error.bstrSource);
-    SysFreeString(error.bstrDescription);
+    // Too many arguments: as few as a call keeps on the stack, and more.
+    // The texts by reference go through the conversions and back.
+    for (const UINT count : {3u, 12u}) {
+        const std::string what = " (" + std::to_string(count) + " arguments)";
+        std::vector<BSTR> texts(count);
+        std::vector<VARIANT> many(count);
+        many[0] = Long4(1);
+        for (UINT i = 1; i < count; ++i) {
+            texts[i] = SysAllocString(L"a text longer than any short string");
+            VariantInit(&many[i]);
+            many[i].vt = VT_BSTR | VT_BYREF;
+            many[i].pbstrVal = &texts[i];
+        }
+        Call(us, L"GetDayName", DISPATCH_METHOD, many.data(), count, &result, &error);
+        Check("late: too many arguments is error 450" + what, error.scode == static_cast<SCODE>(0x800A01C2),
+              Hex(error.scode));
+        bool kept = true;
+        for (UINT i = 1; i < count; ++i) {
+            kept = kept && texts[i] && std::wstring(texts[i]) == L"a text longer than any short string";
+            SysFreeString(texts[i]);
+        }
+        Check("late: the variables by reference keep their texts" + what, kept);
+        SysFreeString(error.bstrSource);
+        SysFreeString(error.bstrDescription);
+        error = {};
+    }
 
     us->Release();
     intl->Release();
