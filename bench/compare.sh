@@ -65,5 +65,5 @@ cat "$out/linux.txt" "$out/windows.txt" | awk -F'\t' '
 # ---- the script host against Wine's (kept by its own author)
 if [ -f bench/script_vs_wine.sh ]; then
   echo
-  sh bench/script_vs_wine.sh "$build/host/quibor15" || echo "script_vs_wine.sh failed"
+  bash bench/script_vs_wine.sh "$build/host/quibor15" || echo "script_vs_wine.sh failed"
 fi
