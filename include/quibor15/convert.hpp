@@ -29,7 +29,7 @@ struct NumberFormat {
     bool grouped = false;
     // The locale's month names, which text-to-date conversions read beside
     // the English ones; none by default.
-    std::shared_ptr<const MonthNames> months;
+    std::shared_ptr<const MonthNames> months = nullptr;
 };
 
 // Double to Integer / Long: halves to even; error 6 outside the range.
