@@ -70,7 +70,10 @@ TEST(CollectionTest, KeyTakenExactlyWhenTheComparisonSaysEqual) {
         {u"ab", u"abc"},
         {u"", u""},
     };
-    for (const auto& [first, second] : kPairs) {
+    for (const auto& pair : kPairs) {
+        // Plain references: clang 14 lets no lambda capture a structured binding.
+        const std::u16string& first = pair.first;
+        const std::u16string& second = pair.second;
         auto c = Collection::Create();
         c->Add(Variant(u"1"), Variant(first));
         const bool equal = EqualsIgnoreCase(first, second);
