@@ -709,7 +709,7 @@ Date VariantToDate(const Variant& v, const NumberFormat& fmt) {
     double serial;
     if (const String* s = x.As<String>()) {
         if (!ParseNumber(*s, fmt, serial)) {
-            std::optional<Date> parsed = ParseDateText(*s, fmt.months.get());
+            std::optional<Date> parsed = ParseDateText(*s, fmt.months);
             if (!parsed) RaiseRuntimeError(rt::kTypeMismatch);
             return *parsed;
         }

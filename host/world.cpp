@@ -87,12 +87,14 @@ NumberFormat World::SystemNumberFormat() {
     NumberFormat fmt;
     if (auto d = locales_->GetInfo(lcid, kLocaleDecimal); d && !d->empty()) fmt.decimal = (*d)[0];
     if (auto t = locales_->GetInfo(lcid, kLocaleThousand); t && !t->empty()) fmt.thousands = (*t)[0];
-    auto months = std::make_shared<MonthNames>();
+    // Kept beside the format for the world's life: formats point at them.
+    auto& months = month_names_[lcid];
+    months = std::make_unique<MonthNames>();
     for (uint32_t m = 0; m < 12; ++m) {
         months->full[m] = locales_->GetInfo(lcid, kLocaleMonthName1 + m).value_or(String());
         months->abbreviated[m] = locales_->GetInfo(lcid, kLocaleAbbrevMonthName1 + m).value_or(String());
     }
-    fmt.months = std::move(months);
+    fmt.months = months.get();
     number_formats_.emplace(lcid, fmt);
     return fmt;
 }

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 #include "quibor15/variant.hpp"
@@ -28,8 +27,9 @@ struct NumberFormat {
     // script runtime's conversions do; the component's strict ones do not).
     bool grouped = false;
     // The locale's month names, which text-to-date conversions read beside
-    // the English ones; none by default.
-    std::shared_ptr<const MonthNames> months = nullptr;
+    // the English ones; none by default. Whoever makes the format owns them
+    // and keeps them while the format is in use.
+    const MonthNames* months = nullptr;
 };
 
 // Double to Integer / Long: halves to even; error 6 outside the range.
