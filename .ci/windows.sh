@@ -61,16 +61,8 @@ flock 9
 QUIBOR15_WINE_ROOT="$wroot" bash "$src/.ci/wine-root.sh"
 echo "Wine root: $(($(date +%s) - started)) s"
 
-mkdir -p "$wroot/tmp"
-work=$(mktemp -d "$wroot/tmp/quibor15.XXXXXX")
-inner=${work#"$wroot"} # the same folder as the root sees it
 source "$src/.ci/wine-lib.sh"
-cleanup() {
-  wine_root_leave
-  rm -rf --one-file-system "$work"
-}
-trap cleanup EXIT
-wine_root_enter "$wroot" "$inner"
+wine_root_scratch "$wroot" quibor15
 
 # Runs a Wine command in the root with its output in $work/out.txt (a
 # file: Wine's services keep a pipe open long after the program ends).

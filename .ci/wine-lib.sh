@@ -42,6 +42,17 @@ wine_in_root() {
   "${wine_chroot[@]}" "$@"
 }
 
+# wine_root_scratch ROOT NAME: makes this run's folder in ROOT's /tmp (work,
+# and inner, the same folder as the root sees it), enters the root with its
+# home and prefix there, and leaves the root and removes the folder at exit.
+wine_root_scratch() {
+  mkdir -p "$1/tmp"
+  work=$(mktemp -d "$1/tmp/$2.XXXXXX")
+  inner=${work#"$1"}
+  trap 'wine_root_leave; rm -rf --one-file-system "$work"' EXIT
+  wine_root_enter "$1" "$inner"
+}
+
 # wine_root_leave: ends the Wine server of this run and whatever else still
 # runs with its root in the Wine root, then unmounts.
 wine_root_leave() {

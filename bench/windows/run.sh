@@ -24,16 +24,8 @@ mkdir -p "$(dirname "$wroot")"
 exec 9>"$wroot.lock"
 flock 9
 QUIBOR15_WINE_ROOT="$wroot" bash "$src/.ci/wine-root.sh" >&2
-mkdir -p "$wroot/tmp"
-work=$(mktemp -d "$wroot/tmp/quibor15-bench.XXXXXX")
-inner=${work#"$wroot"}
 source "$src/.ci/wine-lib.sh"
-cleanup() {
-  wine_root_leave
-  rm -rf --one-file-system "$work"
-}
-trap cleanup EXIT
-wine_root_enter "$wroot" "$inner"
+wine_root_scratch "$wroot" quibor15-bench
 wine_run() {
   timeout "${WINE_TIMEOUT:-600}" "${wine_chroot[@]}" wine "$@" </dev/null
 }
