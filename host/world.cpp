@@ -82,20 +82,17 @@ void World::Connect(script::Interpreter& interp) {
 
 NumberFormat World::SystemNumberFormat() {
     const int32_t lcid = locales_->SystemDefaultLcid();
-    auto it = number_formats_.find(lcid);
-    if (it != number_formats_.end()) return it->second;
-    NumberFormat fmt;
+    auto [it, added] = number_formats_.try_emplace(lcid);
+    LocaleFormat& entry = it->second;
+    if (!added) return entry.format;
+    NumberFormat& fmt = entry.format;
     if (auto d = locales_->GetInfo(lcid, kLocaleDecimal); d && !d->empty()) fmt.decimal = (*d)[0];
     if (auto t = locales_->GetInfo(lcid, kLocaleThousand); t && !t->empty()) fmt.thousands = (*t)[0];
-    // Kept beside the format for the world's life: formats point at them.
-    auto& months = month_names_[lcid];
-    months = std::make_unique<MonthNames>();
     for (uint32_t m = 0; m < 12; ++m) {
-        months->full[m] = locales_->GetInfo(lcid, kLocaleMonthName1 + m).value_or(String());
-        months->abbreviated[m] = locales_->GetInfo(lcid, kLocaleAbbrevMonthName1 + m).value_or(String());
+        entry.months.full[m] = locales_->GetInfo(lcid, kLocaleMonthName1 + m).value_or(String());
+        entry.months.abbreviated[m] = locales_->GetInfo(lcid, kLocaleAbbrevMonthName1 + m).value_or(String());
     }
-    fmt.months = months.get();
-    number_formats_.emplace(lcid, fmt);
+    fmt.months = &entry.months;
     return fmt;
 }
 

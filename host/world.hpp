@@ -74,8 +74,13 @@ private:
     ContextPtr context_;
     std::unique_ptr<Library> library_;
     std::shared_ptr<FormList> host_forms_ = std::make_shared<FormList>();
-    std::unordered_map<int32_t, NumberFormat> number_formats_;              // by LCID
-    std::unordered_map<int32_t, std::unique_ptr<MonthNames>> month_names_;  // by LCID
+    // By LCID; a map's entries stay in place, so each format can point at
+    // its month names.
+    struct LocaleFormat {
+        NumberFormat format;
+        MonthNames months;
+    };
+    std::unordered_map<int32_t, LocaleFormat> number_formats_;
 };
 
 // Makes the simulated Windows' desktop one monitor of the screen's size in
