@@ -10,6 +10,7 @@
 #include "host/script/parser.hpp"
 #include "host/script/text.hpp"
 #include "quibor15/collection.hpp"
+#include "tests/scratch_folder.hpp"
 
 namespace quibor15::host {
 namespace {
@@ -144,8 +145,8 @@ TEST(World, ScreenAndMonitorAgree) {
 
 // App.Path is a real folder, where a script's manifest lands.
 TEST(World, AppPathIsTheGivenFolderAndTheManifestLandsThere) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quibor15_world_test";
-    std::filesystem::create_directories(folder);
+    const quibor15::testing::ScratchFolder scratch("q15-world");
+    const std::filesystem::path& folder = scratch.Path();
     std::ostringstream out;
     World world(out, folder.u16string());
     EXPECT_EQ(VariantToString(LateGet(world.Runtime().App(), u"Path")), folder.u16string());
@@ -155,7 +156,6 @@ TEST(World, AppPathIsTheGivenFolderAndTheManifestLandsThere) {
                         u"If Not m.IsManifestFile Then Err.Raise 5"),
               "");
     EXPECT_TRUE(std::filesystem::exists(folder / "quibor15.exe.MANIFEST"));
-    std::filesystem::remove_all(folder);
 }
 
 TEST(World, TimerHasHundredths) {

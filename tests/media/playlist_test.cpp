@@ -8,6 +8,7 @@
 
 #include "media/path_text.hpp"
 #include "media_world.hpp"
+#include "tests/scratch_folder.hpp"
 
 namespace quibor15::testing {
 namespace {
@@ -54,22 +55,11 @@ public:
 
 class Playlist : public MediaWorld {
 protected:
-    Playlist() {
-        folder_ = fs::temp_directory_path() /
-                  ("q15_media_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        form_ = runtime->AddForm(u"frmPlaylist");
-    }
-    ~Playlist() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
+    Playlist() { form_ = runtime->AddForm(u"frmPlaylist"); }
 
     // A path inside the test's folder, as the host writes it (backslashes).
     String PathOf(const std::string& name) const {
-        String path = (folder_ / name).u16string();
+        String path = (folder_.Path() / name).u16string();
         for (char16_t& c : path) {
             if (c == u'/') c = u'\\';
         }
@@ -112,7 +102,7 @@ protected:
     // No file number stays open after a call.
     void ExpectNoFileOpen() { EXPECT_EQ(runtime->FreeFile(), 1); }
 
-    fs::path folder_;
+    ScratchFolder folder_{"q15-media"};
     Ref<headless::Form> form_;
     int lists_ = 0;
 };

@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <sstream>
 
 #include "platform/headless/headless_runtime.hpp"
 #include "platform/sim/sim_windows.hpp"
 #include "system/xp_manifest.hpp"
+#include "tests/scratch_folder.hpp"
 
 namespace quibor15::testing {
 
@@ -27,25 +27,6 @@ template <class F>
     return ::testing::AssertionFailure() << "raised nothing, expected " << number;
 }
 
-// A folder removed with everything in it when the test ends.
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("q15-system-" + std::to_string(random()) + "-" + std::to_string(random()));
-        std::filesystem::create_directories(path_ / "component");
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::filesystem::path& Path() const noexcept { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
@@ -55,6 +36,10 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 
 class ManifestFixture : public ::testing::Test {
 protected:
+    static std::filesystem::path CreatedFolder(const std::filesystem::path& path) {
+        std::filesystem::create_directories(path);
+        return path;
+    }
     static headless::HeadlessRuntime::Options RuntimeOptions(const std::filesystem::path& app_path) {
         headless::HeadlessRuntime::Options options;
         options.app_path = app_path.u16string();
@@ -62,8 +47,8 @@ protected:
         return options;
     }
 
-    TempFolder temp;
-    std::filesystem::path component_folder = temp.Path() / "component";
+    ScratchFolder temp{"q15-system"};
+    std::filesystem::path component_folder = CreatedFolder(temp / "component");
     std::shared_ptr<headless::HeadlessRuntime> runtime =
         std::make_shared<headless::HeadlessRuntime>(RuntimeOptions(component_folder));
     std::shared_ptr<sim::SimWindows> windows = std::make_shared<sim::SimWindows>();

@@ -8,6 +8,7 @@
 #include "event_log.hpp"
 #include "platform/headless/render/form_picture.hpp"
 #include "platform/headless/render/system_colors.hpp"
+#include "tests/scratch_folder.hpp"
 
 namespace quibor15::headless::render {
 namespace {
@@ -225,13 +226,13 @@ TEST_F(Picture, TheCaptionBarShowsTheCaptionAndFollowsTheBorderStyle) {
 }
 
 TEST_F(Picture, WritesAPngOrFailsWith75) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "quibor15_render_test.png";
+    const quibor15::testing::ScratchFolder scratch("q15-render");
+    const std::filesystem::path file = scratch / "form.png";
     WriteFormPng(*form, file.string());
     std::ifstream in(file, std::ios::binary);
     char signature[8] = {};
     in.read(signature, 8);
     EXPECT_EQ(std::string(signature + 1, 3), "PNG");
-    std::filesystem::remove(file);
     EXPECT_EQ(ErrorNumberOf([&] { WriteFormPng(*form, "/nonexistent/folder/x.png"); }), 75);
 }
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "event_log.hpp"
+#include "tests/scratch_folder.hpp"
 
 namespace quibor15::headless {
 namespace {
@@ -14,15 +14,6 @@ using testing::ErrorNumberOf;
 
 class TextFilesTest : public ::testing::Test {
 protected:
-    TextFilesTest() {
-        folder =
-            std::filesystem::temp_directory_path() / ("q15_headless_" + std::to_string(::getpid()) + "_" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    ~TextFilesTest() override { std::filesystem::remove_all(folder); }
-
     String PathOf(const std::string& name) const { return (folder / name).u16string(); }
     std::string Bytes(const std::string& name) const {
         std::ifstream in(folder / name, std::ios::binary);
@@ -40,8 +31,9 @@ protected:
         return lines;
     }
 
+    quibor15::testing::ScratchFolder scratch{"q15-headless"};
+    const std::filesystem::path folder = scratch.Path();
     HeadlessRuntime runtime;
-    std::filesystem::path folder;
 };
 
 TEST_F(TextFilesTest, WrittenLinesEndWithCrLfInCodePage1252) {
@@ -164,8 +156,8 @@ TEST_F(TextFilesTest, ReadsAndWritesNeedAFileOpenInTheRightMode) {
 TEST(TextFilesCodePage, AJapaneseRuntimeWritesDoubleByteCharacters) {
     std::unique_ptr<AnsiCodePage> shift_jis = MakeAnsiCodePage(932);
     HeadlessRuntime runtime(*shift_jis);
-    std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("q15_headless_932_" + std::to_string(::getpid()) + ".txt");
+    const quibor15::testing::ScratchFolder scratch("q15-headless-932");
+    const std::filesystem::path file = scratch / "list.txt";
     runtime.OpenFile(1, file.u16string(), FileMode::Output);
     runtime.FileWriteLine(1, u"\u65e5\u672c");  // two characters, four bytes
     runtime.FileClose(1);
@@ -173,7 +165,6 @@ TEST(TextFilesCodePage, AJapaneseRuntimeWritesDoubleByteCharacters) {
     runtime.OpenFile(1, file.u16string(), FileMode::Input);
     EXPECT_EQ(runtime.FileReadLine(1), u"\u65e5\u672c");
     runtime.FileClose(1);
-    std::filesystem::remove(file);
     // Key characters go through the same code page.
     EXPECT_EQ(runtime.Desk().KeyAsciiOf(u'\u65e5'), static_cast<Integer>(static_cast<int16_t>(0x93FA)));
     EXPECT_EQ(runtime.Desk().TextOfKeyAscii(static_cast<Integer>(static_cast<int16_t>(0x93FA))), u"\u65e5");

@@ -7,6 +7,7 @@
 
 #include "platform/sim/sim_windows.hpp"
 #include "sim_test_support.hpp"
+#include "tests/scratch_folder.hpp"
 
 namespace quibor15::sim {
 namespace {
@@ -87,19 +88,13 @@ TEST(Version, FailureLeavesTheRecordUntouched) {
 
 class Shell : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("q15-sim-shell-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / "report.txt") << "x";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    void SetUp() override { std::ofstream(folder / "report.txt") << "x"; }
     String Path(const std::string& tail = "") const {
-        return String(folder.u16string()) + (tail.empty() ? u"" : String(tail.begin(), tail.end()));
+        return String(folder.Path().u16string()) + (tail.empty() ? u"" : String(tail.begin(), tail.end()));
     }
 
     SimWindows win;
-    std::filesystem::path folder;
+    quibor15::testing::ScratchFolder folder{"q15-sim-shell"};
 };
 
 TEST_F(Shell, ExecuteFindsRealFilesWithEitherSeparator) {
