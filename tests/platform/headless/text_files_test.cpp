@@ -31,8 +31,7 @@ protected:
         return lines;
     }
 
-    quibor15::testing::ScratchFolder scratch{"q15-headless"};
-    const std::filesystem::path folder = scratch.Path();
+    quibor15::testing::ScratchFolder folder{"q15-headless"};
     HeadlessRuntime runtime;
 };
 
@@ -89,7 +88,7 @@ TEST_F(TextFilesTest, OutputEmptiesAnExistingFile) {
 
 TEST_F(TextFilesTest, BackslashesSeparateFolders) {
     std::filesystem::create_directories(folder / "Music");
-    String path = folder.u16string() + u"\\Music\\list.txt";
+    String path = folder.Path().u16string() + u"\\Music\\list.txt";
     runtime.OpenFile(1, path, FileMode::Output);
     runtime.FileWriteLine(1, u"song");
     runtime.FileClose(1);
